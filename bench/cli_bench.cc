@@ -1,0 +1,138 @@
+// Times quillfold-cli against `tree -H . -L 1 -o FILE` on the same folder of
+// generated files and prints the figures, with the peak memory of each run.
+//
+//   cli_bench [--files N]... [--runs R] [--scratch DIR]
+//
+// Every run starts from the same folder: the page files a run wrote are
+// removed before the next one, outside the timed part.
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Measurement {
+  double seconds;
+  long peak_kib;
+};
+
+// Runs argv in `dir` with its output discarded; the time and peak memory.
+Measurement Time(const std::vector<std::string>& argv, const std::string& dir) {
+  const auto start = std::chrono::steady_clock::now();
+  const pid_t child = fork();
+  if (child == 0) {
+    if (chdir(dir.c_str()) != 0) _exit(126);
+    const int null_fd = open("/dev/null", O_WRONLY);
+    dup2(null_fd, STDOUT_FILENO);
+    std::vector<char*> args;
+    for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
+    args.push_back(nullptr);
+    execvp(args[0], args.data());
+    _exit(127);
+  }
+  int status = 0;
+  rusage usage{};
+  wait4(child, &status, 0, &usage);
+  const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    std::fprintf(stderr, "%s failed with status %d\n", argv[0].c_str(), status);
+    std::exit(1);
+  }
+  return {elapsed.count(), usage.ru_maxrss};
+}
+
+void MakeFolder(const std::string& folder, int files) {
+  fs::create_directories(folder);
+  for (int i = 0; i < files; ++i) {
+    char name[64];
+    std::snprintf(name, sizeof name, "%s/document-%07d.txt", folder.c_str(), i);
+    const int fd = open(name, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0) {
+      std::perror(name);
+      std::exit(1);
+    }
+    close(fd);
+  }
+}
+
+void RemoveRunOutput(const std::string& folder) {
+  DIR* dir = opendir(folder.c_str());
+  std::vector<std::string> outputs;
+  while (const dirent* entry = readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name.starts_with("index") && name.ends_with(".html")) outputs.push_back(name);
+  }
+  closedir(dir);
+  for (const std::string& name : outputs) unlink((folder + "/" + name).c_str());
+}
+
+// The fastest of `runs`, the usual way to keep the machine's noise out;
+// the peak memory is the largest seen.
+Measurement Best(const std::vector<std::string>& argv, const std::string& dir, int runs,
+                 const std::string& cleanup_folder) {
+  Measurement best{1e300, 0};
+  for (int i = 0; i < runs; ++i) {
+    const Measurement m = Time(argv, dir);
+    best.seconds = std::min(best.seconds, m.seconds);
+    best.peak_kib = std::max(best.peak_kib, m.peak_kib);
+    if (!cleanup_folder.empty()) RemoveRunOutput(cleanup_folder);
+  }
+  return best;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<int> sizes;
+  int runs = 5;
+  std::string scratch = "/tmp/quillfold-bench";
+  const std::string cli = fs::absolute(fs::path(argv[0]).parent_path() / "../cli/quillfold-cli");
+  for (int i = 1; i + 1 < argc; i += 2) {
+    const std::string option = argv[i];
+    if (option == "--files")
+      sizes.push_back(std::atoi(argv[i + 1]));
+    else if (option == "--runs")
+      runs = std::atoi(argv[i + 1]);
+    else if (option == "--scratch")
+      scratch = argv[i + 1];
+  }
+  if (sizes.empty()) sizes = {100000};
+
+  std::printf("%10s  %9s  %9s  %6s  %9s  %6s  %9s\n", "files", "tree s", "cli s", "ratio",
+              "paging s", "ratio", "peak MB");
+  double first_cli = 0;
+  for (const int files : sizes) {
+    const std::string folder = scratch + "/files-" + std::to_string(files);
+    if (!fs::exists(folder)) MakeFolder(folder, files);
+    RemoveRunOutput(folder);
+    const std::string tree_out = scratch + "/tree-" + std::to_string(files) + ".html";
+    const Measurement tree = Best({"tree", "-H", ".", "-L", "1", "-o", tree_out}, folder, runs, "");
+    const Measurement plain = Best({cli, folder}, folder, runs, folder);
+    const Measurement paged =
+        Best({cli, "--paging", "--links-per-page", "95", folder}, folder, runs, folder);
+    std::printf("%10d  %9.3f  %9.3f  %6.3f  %9.3f  %6.3f  %9.1f\n", files, tree.seconds,
+                plain.seconds, plain.seconds / tree.seconds, paged.seconds,
+                paged.seconds / tree.seconds, std::max(plain.peak_kib, paged.peak_kib) / 1024.0);
+    if (first_cli == 0) {
+      first_cli = plain.seconds;
+    } else {
+      std::printf("%10s  cli time %.1f times the first size's\n", "", plain.seconds / first_cli);
+    }
+  }
+  std::printf("ratio: the command-line run's time over tree's (targets: 0.25 plain, 0.6 paged)\n");
+  return 0;
+}

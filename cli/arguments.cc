@@ -1,0 +1,89 @@
+#include "cli/arguments.h"
+
+#include <optional>
+
+namespace quillfold {
+namespace {
+
+CommandLine OnlyAction(CommandLine::Action action) {
+  CommandLine command;
+  command.action = action;
+  return command;
+}
+
+CommandLine UsageError(std::string message) {
+  CommandLine command = OnlyAction(CommandLine::Action::kUsageError);
+  command.usage_error = std::move(message);
+  return command;
+}
+
+}  // namespace
+
+std::string_view UsageText() {
+  return "Usage: quillfold-cli [--filter TEXT] [--paging] [--links-per-page TEXT] FOLDER\n"
+         "\n"
+         "Appends an HTML link record for every file directly in FOLDER to\n"
+         "FOLDER/index1.html and prints each linked name.\n"
+         "\n"
+         "  --filter TEXT          link only names that contain TEXT (case-sensitive)\n"
+         "  --paging               spread the links over index1.html, index2.html, ...\n"
+         "                         and list the pages in index.html\n"
+         "  --links-per-page TEXT  links per page file (default 95), a number in the\n"
+         "                         user's locale\n"
+         "  --help                 show this help\n"
+         "  --version              show the version\n";
+}
+
+CommandLine ParseArguments(std::span<const std::string_view> arguments) {
+  CommandLine command;
+  bool have_folder = false;
+  bool options_ended = false;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    std::string_view argument = arguments[i];
+    if (options_ended || argument.size() < 2 || argument[0] != '-') {
+      if (have_folder) return UsageError("more than one folder given");
+      command.folder = argument;
+      have_folder = true;
+      continue;
+    }
+    if (argument == "--") {
+      options_ended = true;
+      continue;
+    }
+    if (argument == "--help") return OnlyAction(CommandLine::Action::kHelp);
+    if (argument == "--version") return OnlyAction(CommandLine::Action::kVersion);
+    if (argument == "--paging") {
+      command.paging_on = true;
+      continue;
+    }
+
+    // The options that take a value, as "--name VALUE" or "--name=VALUE".
+    std::string_view name = argument;
+    std::optional<std::string_view> value;
+    if (const std::size_t equals = argument.find('='); equals != std::string_view::npos) {
+      name = argument.substr(0, equals);
+      value = argument.substr(equals + 1);
+    }
+    if (name == "--paging" || name == "--help" || name == "--version") {
+      return UsageError(std::string(name) + " takes no value");
+    }
+    if (name != "--filter" && name != "--links-per-page") {
+      return UsageError("unknown option " + std::string(name));
+    }
+    if (!value) {
+      if (i + 1 == arguments.size()) return UsageError(std::string(name) + " needs a value");
+      value = arguments[++i];
+    }
+    if (name == "--filter") {
+      command.filter_on = true;
+      command.filter_text = *value;
+    } else {
+      command.links_per_page_text = *value;
+    }
+  }
+  if (!have_folder) return UsageError("no folder given");
+  if (command.folder.empty()) return UsageError("the folder is an empty text");
+  return command;
+}
+
+}  // namespace quillfold

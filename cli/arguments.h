@@ -1,0 +1,35 @@
+#ifndef QUILLFOLD_CLI_ARGUMENTS_H_
+#define QUILLFOLD_CLI_ARGUMENTS_H_
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace quillfold {
+
+// What the command line asks for.
+struct CommandLine {
+  enum class Action { kRun, kHelp, kVersion, kUsageError };
+
+  Action action = Action::kRun;
+  std::string usage_error;  // Set for kUsageError: what was wrong.
+
+  bool filter_on = false;
+  std::string filter_text;
+  bool paging_on = false;
+  std::string links_per_page_text = "95";
+  std::string folder;  // As given; not yet made absolute.
+};
+
+// Parses the arguments after the program name:
+//   [--filter TEXT] [--paging] [--links-per-page TEXT] FOLDER
+// plus --help and --version. "--" ends the options, so a folder may start
+// with "-"; an option may also be written --name=TEXT.
+CommandLine ParseArguments(std::span<const std::string_view> arguments);
+
+// The usage text, ending in a newline.
+std::string_view UsageText();
+
+}  // namespace quillfold
+
+#endif  // QUILLFOLD_CLI_ARGUMENTS_H_

@@ -1,0 +1,86 @@
+#include "generation/generate_indexes.h"
+
+#include <cstdint>
+#include <string>
+
+#include "generation/record_output.h"
+#include "listing/list_folder_files.h"
+#include "runtime/checked_int16.h"
+#include "runtime/error.h"
+#include "runtime/number_text.h"
+
+namespace quillfold {
+namespace {
+
+std::string PathInFolder(const std::string& folder, std::string_view file_name) {
+  std::string path = folder;
+  if (path.empty() || path.back() != '/') path += '/';
+  path += file_name;
+  return path;
+}
+
+std::string PageFileName(int page) { return "index" + IntToText(page) + ".html"; }
+
+// Where the next record goes. The counters are 16-bit and raise an overflow
+// instead of wrapping.
+struct PageCounters {
+  std::int16_t page = 1;
+  std::int16_t link = 1;
+
+  // Moves on after a record. A page is full when the link counter equals
+  // the links-per-page number, compared as typed: a value the counter never
+  // equals (0, negative, 2.5) keeps every record on the first page.
+  void Advance(double links_per_page) {
+    if (links_per_page != link) {
+      link = Increment(link, "link counter");
+    } else {
+      link = 1;
+      page = Increment(page, "page number");
+    }
+  }
+};
+
+}  // namespace
+
+void GenerateIndexes(RunInputs& inputs, Disk& disk) {
+  // The number is checked before anything changes, paging on or off.
+  const std::string links_per_page_text = inputs.LinksPerPageText();
+  TextToInt16(links_per_page_text);
+
+  inputs.ClearLog();
+  const std::string folder = inputs.FolderPath();
+  const FileNameList names = ListFolderFiles(folder);
+  const bool filter_on = inputs.FilterSwitch() == 1;
+  const std::string filter_text = filter_on ? inputs.FilterText() : std::string();
+  const bool paging_on = inputs.PagingSwitch() == 1;
+  const double links_per_page = paging_on ? TextToDouble(links_per_page_text) : 0;
+
+  PageCounters counters;
+  std::int16_t last_page = 0;  // The highest page that received a record.
+  RecordOutput pages(disk, &inputs);
+  for (std::size_t index = 0; index < names.size(); ++index) {
+    const std::string_view name = names[index];
+    if (filter_on && name.find(filter_text) == std::string_view::npos) continue;
+    pages.Append(PathInFolder(folder, PageFileName(counters.page)), name, /*log_line=*/true);
+    if (!paging_on) continue;
+    last_page = counters.page;
+    try {
+      counters.Advance(links_per_page);
+    } catch (const Error&) {
+      // The record that overflowed the counter stays: write it out first.
+      pages.Close();
+      throw;
+    }
+  }
+  pages.Close();
+
+  RecordOutput master(disk, nullptr);
+  const std::string master_path = PathInFolder(folder, "index.html");
+  for (int page = 1; page <= last_page; ++page) {
+    const std::string page_file = PageFileName(page);
+    master.Append(master_path, page_file, /*log_line=*/false);
+  }
+  master.Close();
+}
+
+}  // namespace quillfold

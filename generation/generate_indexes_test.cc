@@ -1,0 +1,324 @@
+#include "generation/generate_indexes.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "generation/link_record.h"
+#include "listing/list_folder_files.h"
+#include "runtime/error.h"
+#include "testing/fake_run_inputs.h"
+#include "testing/temp_folder.h"
+#include "testing/unprivileged.h"
+
+namespace quillfold {
+namespace {
+
+using testing::FakeRunInputs;
+using testing::ReadFile;
+using testing::ReadFolder;
+using testing::TempFolder;
+using testing::WriteFile;
+
+using Files = std::map<std::string, std::string>;
+
+std::string Records(const std::vector<std::string>& names) {
+  std::string records;
+  for (const std::string& name : names) AppendLinkRecord(records, name, name);
+  return records;
+}
+
+std::string Log(const std::vector<std::string>& names) {
+  std::string log;
+  for (const std::string& name : names) log += name + "\r\n";
+  return log;
+}
+
+// The folder's names in the order the system lists them, which is the order
+// a run must write them in.
+std::vector<std::string> ListingOrder(const std::string& folder) {
+  const FileNameList list = ListFolderFiles(folder);
+  std::vector<std::string> names;
+  for (std::size_t i = 0; i < list.size(); ++i) names.emplace_back(list[i]);
+  return names;
+}
+
+// Runs and returns the error number, 0 when the run succeeded.
+int RunGeneration(FakeRunInputs& inputs) {
+  try {
+    GenerateIndexes(inputs);
+  } catch (const Error& error) {
+    return error.number();
+  }
+  return 0;
+}
+
+class GenerateIndexesTest : public ::testing::Test {
+ protected:
+  void MakeFiles(const std::vector<std::string>& names) {
+    for (const std::string& name : names) WriteFile(folder_ / name, "content of " + name);
+  }
+  FakeRunInputs Inputs() {
+    FakeRunInputs inputs;
+    inputs.folder_path = folder_.path();
+    return inputs;
+  }
+  // The folder after a run: what it held before plus `added`, appended.
+  Files Grown(const Files& before, const Files& added) {
+    Files expected = before;
+    for (const auto& [name, content] : added) expected[name] += content;
+    return expected;
+  }
+
+  TempFolder folder_;
+};
+
+TEST_F(GenerateIndexesTest, LinksEveryFileInListingOrderOnOnePage) {
+  MakeFiles({"a.txt", "b.pdf"});
+  mkdir((folder_ / "sub").c_str(), 0755);
+  const std::vector<std::string> order = ListingOrder(folder_.path());
+  const Files before = ReadFolder(folder_.path());
+  FakeRunInputs inputs = Inputs();
+  inputs.links_per_page_text = "3";  // Ignored with paging off.
+  ASSERT_EQ(RunGeneration(inputs), 0);
+  EXPECT_EQ(inputs.log, Log(order));
+  EXPECT_EQ(ReadFolder(folder_.path()), Grown(before, {{"index1.html", Records(order)}}));
+}
+
+TEST_F(GenerateIndexesTest, FilterKeepsNamesContainingTheTextCaseSensitively) {
+  MakeFiles({"a.txt", "b.pdf", "notes.html.bak", "PAGE.HTML", "index1.html"});
+  const struct {
+    int filter_switch;
+    std::string filter_text;
+    std::vector<std::string> kept;
+  } kCases[] = {
+      {1, ".pdf", {"b.pdf"}},
+      {1, ".html", {"notes.html.bak", "index1.html"}},
+      {1, "", {"a.txt", "b.pdf", "notes.html.bak", "PAGE.HTML", "index1.html"}},
+      {1, "zzz", {}},
+      {2, ".pdf", {"a.txt", "b.pdf", "notes.html.bak", "PAGE.HTML", "index1.html"}},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.filter_text + " switch " + std::to_string(c.filter_switch));
+    WriteFile(folder_ / "index1.html", "");
+    std::vector<std::string> expected;
+    for (const std::string& name : ListingOrder(folder_.path())) {
+      if (std::find(c.kept.begin(), c.kept.end(), name) != c.kept.end()) expected.push_back(name);
+    }
+    FakeRunInputs inputs = Inputs();
+    inputs.filter_switch = c.filter_switch;
+    inputs.filter_text = c.filter_text;
+    ASSERT_EQ(RunGeneration(inputs), 0);
+    EXPECT_EQ(inputs.log, Log(expected));
+    EXPECT_EQ(ReadFile(folder_ / "index1.html"), Records(expected));
+  }
+}
+
+TEST_F(GenerateIndexesTest, PagingSpreadsRecordsAndListsTheWrittenPages) {
+  const struct {
+    int files;
+    std::string links_per_page;
+    std::vector<int> page_sizes;
+  } kCases[] = {
+      {7, "3", {3, 3, 1}}, {6, "3", {3, 3}}, {3, "1", {1, 1, 1}}, {5, "0", {5}},
+      {5, "-4", {5}},      {5, "2.5", {5}},  {4, " 2 ", {2, 2}},  {1, "95", {1}},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(std::to_string(c.files) + " files at " + c.links_per_page);
+    TempFolder folder;
+    for (int i = 0; i < c.files; ++i) WriteFile(folder / ("f" + std::to_string(i)), "");
+    const std::vector<std::string> order = ListingOrder(folder.path());
+    FakeRunInputs inputs;
+    inputs.folder_path = folder.path();
+    inputs.paging_switch = 1;
+    inputs.links_per_page_text = c.links_per_page;
+    ASSERT_EQ(RunGeneration(inputs), 0);
+
+    Files expected = ReadFolder(folder.path());
+    std::vector<std::string> pages;
+    auto next = order.begin();
+    for (const int size : c.page_sizes) {
+      const std::string page = "index" + std::to_string(pages.size() + 1) + ".html";
+      expected[page] = Records({next, next + size});
+      next += size;
+      pages.push_back(page);
+    }
+    expected["index.html"] = Records(pages);
+    EXPECT_EQ(ReadFolder(folder.path()), expected);
+    EXPECT_EQ(inputs.log, Log(order));
+  }
+}
+
+TEST_F(GenerateIndexesTest, RunsTwiceByAppendingAfterOldContent) {
+  MakeFiles({"a.txt"});
+  WriteFile(folder_ / "index.html", "no line end");
+  FakeRunInputs inputs = Inputs();
+  inputs.paging_switch = 1;
+  inputs.links_per_page_text = "1";
+  ASSERT_EQ(RunGeneration(inputs), 0);
+  // The second run also links what the first one wrote.
+  const std::vector<std::string> second_order = ListingOrder(folder_.path());
+  const Files after_first = ReadFolder(folder_.path());
+  ASSERT_EQ(RunGeneration(inputs), 0);
+
+  Files added;
+  for (std::size_t i = 0; i < second_order.size(); ++i) {
+    added["index" + std::to_string(i + 1) + ".html"] = Records({second_order[i]});
+  }
+  std::vector<std::string> pages;
+  for (std::size_t i = 1; i <= second_order.size(); ++i) {
+    pages.push_back("index" + std::to_string(i) + ".html");
+  }
+  added["index.html"] = Records(pages);
+  EXPECT_EQ(ReadFolder(folder_.path()), Grown(after_first, added));
+  EXPECT_EQ(ReadFile(folder_ / "index.html").substr(0, 17), "no line end<body>");
+}
+
+TEST_F(GenerateIndexesTest, AFolderWithoutFilesGetsNoRecordAndNoLogLine) {
+  mkdir((folder_ / "sub").c_str(), 0755);
+  for (const int filter_switch : {0, 1}) {
+    FakeRunInputs inputs = Inputs();
+    inputs.filter_switch = filter_switch;
+    inputs.paging_switch = 1;
+    ASSERT_EQ(RunGeneration(inputs), 0);
+    EXPECT_EQ(inputs.log, "");
+    EXPECT_EQ(ReadFolder(folder_.path()), Files{});
+  }
+}
+
+TEST_F(GenerateIndexesTest, ALinksPerPageTextThatIsNoSmallNumberChangesNothing) {
+  MakeFiles({"a.txt"});
+  const Files before = ReadFolder(folder_.path());
+  const struct {
+    std::string text;
+    int number;
+  } kCases[] = {{"abc", 13}, {"", 13}, {"40000", 6}, {"-32769", 6}, {"1e400", 6}};
+  for (const auto& c : kCases) {
+    for (const int paging_switch : {0, 1}) {
+      SCOPED_TRACE(c.text + " paging " + std::to_string(paging_switch));
+      FakeRunInputs inputs = Inputs();
+      inputs.paging_switch = paging_switch;
+      inputs.links_per_page_text = c.text;
+      EXPECT_EQ(RunGeneration(inputs), c.number);
+      EXPECT_EQ(inputs.log, "previous log\r\n");
+      EXPECT_EQ(ReadFolder(folder_.path()), before);
+    }
+  }
+}
+
+TEST_F(GenerateIndexesTest, AMissingFolderIsNotFoundAfterTheLogIsCleared) {
+  for (const int filter_switch : {0, 1}) {
+    FakeRunInputs inputs = Inputs();
+    inputs.folder_path = folder_ / "gone";
+    inputs.filter_switch = filter_switch;
+    EXPECT_EQ(RunGeneration(inputs), 76);
+    EXPECT_EQ(inputs.log, "");
+  }
+  EXPECT_EQ(ReadFolder(folder_.path()), Files{});
+}
+
+TEST_F(GenerateIndexesTest, ALinkCounterOverflowKeepsTheRecordBeforeIt) {
+  std::vector<std::string> names;
+  for (int i = 0; i < 32767; ++i) names.push_back("n" + std::to_string(i));
+  MakeFiles(names);
+  WriteFile(folder_ / "zzz-skipped", "");  // Filtered out: it takes no place.
+  FakeRunInputs inputs = Inputs();
+  inputs.filter_switch = 1;
+  inputs.filter_text = "n";
+  inputs.paging_switch = 1;
+  inputs.links_per_page_text = "0";
+  std::vector<std::string> order = ListingOrder(folder_.path());
+  std::erase(order, "zzz-skipped");
+  EXPECT_EQ(RunGeneration(inputs), 6);
+  // The counter passes 32767 only after the 32767th record was written.
+  // (Compared as booleans: a diff of such long texts would take ages.)
+  EXPECT_TRUE(ReadFile(folder_ / "index1.html") == Records(order));
+  EXPECT_TRUE(inputs.log == Log(order));
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "index.html"));
+}
+
+TEST_F(GenerateIndexesTest, APageNumberOverflowKeepsTheRecordBeforeIt) {
+  std::vector<std::string> names;
+  for (int i = 0; i < 32767; ++i) names.push_back("f" + std::to_string(i));
+  MakeFiles(names);
+  FakeRunInputs inputs = Inputs();
+  inputs.paging_switch = 1;
+  inputs.links_per_page_text = "1";
+  inputs.filter_switch = 1;
+  inputs.filter_text = "f";
+  const std::vector<std::string> order = ListingOrder(folder_.path());
+  EXPECT_EQ(RunGeneration(inputs), 6);
+  EXPECT_EQ(ReadFile(folder_ / "index32767.html"), Records({order.back()}));
+  EXPECT_TRUE(inputs.log == Log(order));
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "index.html"));
+}
+
+// Fault runs: the error number, the log up to the failing entry, and every
+// byte that was there before still there.
+TEST_F(GenerateIndexesTest, APageFileThatIsAFolderFailsOnItsEntry) {
+  MakeFiles({"a", "b", "c"});
+  mkdir((folder_ / "index2.html").c_str(), 0755);
+  const std::vector<std::string> order = ListingOrder(folder_.path());
+  const Files before = ReadFolder(folder_.path());
+  FakeRunInputs inputs = Inputs();
+  inputs.paging_switch = 1;
+  inputs.links_per_page_text = "2";
+  EXPECT_EQ(RunGeneration(inputs), 75);
+  EXPECT_EQ(inputs.log, Log({order[0], order[1], order[2]}));
+  EXPECT_EQ(ReadFolder(folder_.path()),
+            Grown(before, {{"index1.html", Records({order[0], order[1]})}}));
+}
+
+TEST_F(GenerateIndexesTest, AFullDiskFailsInTheMiddleOfARun) {
+  MakeFiles({"a", "b", "c", "d"});
+  symlink("/dev/full", (folder_ / "index2.html").c_str());
+  const std::vector<std::string> order = ListingOrder(folder_.path());
+  const Files before = ReadFolder(folder_.path());
+  FakeRunInputs inputs = Inputs();
+  inputs.paging_switch = 1;
+  inputs.links_per_page_text = "2";
+  EXPECT_EQ(RunGeneration(inputs), 61);
+  EXPECT_EQ(inputs.log, Log({order[0], order[1], order[2]}));
+  Files after = ReadFolder(folder_.path());
+  after.erase("index2.html");  // /dev/full reads as endless zeros.
+  Files expected = Grown(before, {{"index1.html", Records({order[0], order[1]})}});
+  expected.erase("index2.html");
+  EXPECT_EQ(after, expected);
+}
+
+TEST_F(GenerateIndexesTest, PermissionFaultsAsAnUnprivilegedUser) {
+  const struct {
+    std::string what;
+    mode_t mode;
+    int number;
+    std::string log;
+  } kCases[] = {
+      {"read-only folder", 0555, 70, "a\r\n"},
+      {"unreadable folder", 0333, 70, ""},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.what);
+    TempFolder folder;
+    WriteFile(folder / "a", "old");
+    chmod(folder.path().c_str(), c.mode);
+    const std::string result = testing::RunUnprivileged([&] {
+      FakeRunInputs inputs;
+      inputs.folder_path = folder.path();
+      inputs.filter_text = "a";
+      inputs.filter_switch = 1;
+      return std::to_string(RunGeneration(inputs)) + "|" + inputs.log;
+    });
+    EXPECT_EQ(result, std::to_string(c.number) + "|" + c.log);
+    chmod(folder.path().c_str(), 0755);
+    EXPECT_EQ(ReadFolder(folder.path()), (Files{{"a", "old"}}));
+  }
+}
+
+}  // namespace
+}  // namespace quillfold

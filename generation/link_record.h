@@ -1,0 +1,34 @@
+#ifndef QUILLFOLD_GENERATION_LINK_RECORD_H_
+#define QUILLFOLD_GENERATION_LINK_RECORD_H_
+
+#include <string>
+#include <string_view>
+
+namespace quillfold {
+
+// The fixed HTML fragments every record is built from.
+struct Form2 {
+  static constexpr std::string_view Text1 = "<p><a href=\"";
+  static constexpr std::string_view Text2 = "\">";
+  static constexpr std::string_view Text3 = "<p></p>";
+  static constexpr std::string_view Text4 = "<body>";
+  static constexpr std::string_view Text5 = "</a></p>";
+};
+
+// Appends one link record to `out`, four lines each ended by CR LF:
+//
+//   <body>
+//   <p><a href="TARGET">TEXT</a></p>
+//   <p></p>
+//   <body>
+//
+// A file name may hold any byte but "/" and NUL, so both are escaped to keep
+// every record four lines and every link pointing at its own file: in the
+// target each byte outside the URL-safe set is percent-encoded; in the text
+// & < > " and control bytes become character references. Names of letters,
+// digits, dots, dashes and underscores are written as they are.
+void AppendLinkRecord(std::string& out, std::string_view target, std::string_view text);
+
+}  // namespace quillfold
+
+#endif  // QUILLFOLD_GENERATION_LINK_RECORD_H_

@@ -1,0 +1,21 @@
+#ifndef QUILLFOLD_LISTING_LIST_FOLDER_FILES_H_
+#define QUILLFOLD_LISTING_LIST_FOLDER_FILES_H_
+
+#include <string>
+
+#include "listing/file_name_list.h"
+
+namespace quillfold {
+
+// The names of the entries directly in `folder` that are not folders, as the
+// file system's bytes, in the order the system enumerates them, hidden files
+// included. A symbolic link counts as what it points to; a dangling link is
+// a file. An empty folder gives an empty list.
+//
+// A path that names no folder raises error 76 (Path not found); a folder that
+// cannot be read raises its file error.
+FileNameList ListFolderFiles(const std::string& folder);
+
+}  // namespace quillfold
+
+#endif  // QUILLFOLD_LISTING_LIST_FOLDER_FILES_H_

@@ -1,0 +1,17 @@
+#!/bin/sh
+# Installs the Debian 12 packages Quillfold needs to build, test and package,
+# skipping the update when everything is already there.
+set -e
+packages="cmake g++ make clang clang-format libclang-rt-14-dev libgtest-dev libgmock-dev
+  libbenchmark-dev qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth xdotool x11-utils
+  fonts-dejavu-core locales tree desktop-file-utils appstream dpkg-dev file time"
+missing=""
+for package in $packages; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||
+    missing="$missing $package"
+done
+[ -z "$missing" ] && exit 0
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo=sudo
+$sudo apt-get update -qq
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing

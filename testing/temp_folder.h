@@ -1,0 +1,34 @@
+#ifndef QUILLFOLD_TESTING_TEMP_FOLDER_H_
+#define QUILLFOLD_TESTING_TEMP_FOLDER_H_
+
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace quillfold::testing {
+
+// A fresh folder under /tmp, removed with everything in it on destruction.
+// It is open to all users so that tests can hand it to an unprivileged one.
+class TempFolder {
+ public:
+  TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  ~TempFolder();
+
+  const std::string& path() const { return path_; }
+  std::string operator/(std::string_view name) const { return path_ + "/" + std::string(name); }
+
+ private:
+  std::string path_;
+};
+
+std::string ReadFile(const std::string& path);
+// Creates or replaces the file with exactly `content`.
+void WriteFile(const std::string& path, std::string_view content);
+// Every regular file directly in `folder` with its content, by name.
+std::map<std::string, std::string> ReadFolder(const std::string& folder);
+
+}  // namespace quillfold::testing
+
+#endif  // QUILLFOLD_TESTING_TEMP_FOLDER_H_

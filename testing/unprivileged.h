@@ -1,0 +1,16 @@
+#ifndef QUILLFOLD_TESTING_UNPRIVILEGED_H_
+#define QUILLFOLD_TESTING_UNPRIVILEGED_H_
+
+#include <functional>
+#include <string>
+
+namespace quillfold::testing {
+
+// Runs `body` in a child process as the unprivileged user "nobody" when the
+// tests run as root (as CI does), so that permission checks apply to it;
+// otherwise in a child as the current user. Returns what `body` returned.
+std::string RunUnprivileged(const std::function<std::string()>& body);
+
+}  // namespace quillfold::testing
+
+#endif  // QUILLFOLD_TESTING_UNPRIVILEGED_H_
