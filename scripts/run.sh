@@ -1,10 +1,12 @@
 #!/bin/sh
-# Installs what is missing, builds, and starts Quillfold in the current folder.
+# Installs what is missing, builds, and starts Quillfold in the folder this
+# command was given in.
 set -e
 here=$(pwd)
-cd "$(dirname "$0")/.."
+repository=$(cd "$(dirname "$0")/.." && pwd)
+cd "$repository"
 scripts/install-deps.sh
 cmake --preset default >/dev/null
 cmake --build --preset default -j "$(nproc)" --target quillfold
 cd "$here"
-exec "$OLDPWD/build/default/window/quillfold"
+exec "$repository/build/default/window/quillfold"
