@@ -15,3 +15,5 @@ function(quillfold_add_tests target)
   endif()
   gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST PROPERTIES ${properties})
 endfunction()
+
+add_test(NAME clang_format COMMAND ${PROJECT_SOURCE_DIR}/scripts/check-format.sh)
