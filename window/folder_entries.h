@@ -1,0 +1,33 @@
+#ifndef QUILLFOLD_WINDOW_FOLDER_ENTRIES_H_
+#define QUILLFOLD_WINDOW_FOLDER_ENTRIES_H_
+
+#include <string>
+#include <vector>
+
+namespace quillfold {
+
+// One line of the folder list.
+struct FolderEntry {
+  std::string path;   // Absolute, as the file system's bytes.
+  std::string name;   // What the line shows: "/" for the root.
+  int depth = 0;      // Indentation: 0 for the root.
+  bool open = false;  // On the way down to the current folder, or that folder.
+
+  bool operator==(const FolderEntry&) const = default;
+};
+
+// The lines of a classic directory list box whose current folder is `folder`
+// (absolute, no trailing "/" except the root): the root and each folder on
+// the way down to `folder`, ending with `folder` itself, then its direct
+// sub-folders sorted by name ignoring case. Names starting with a dot are
+// left out; a symbolic link to a folder counts as a folder.
+//
+// Raises the file error when `folder`'s sub-folders cannot be read.
+std::vector<FolderEntry> FolderEntries(const std::string& folder);
+
+// The lines down to `folder` alone, for a folder that cannot be read.
+std::vector<FolderEntry> FolderPathEntries(const std::string& folder);
+
+}  // namespace quillfold
+
+#endif  // QUILLFOLD_WINDOW_FOLDER_ENTRIES_H_

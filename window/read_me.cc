@@ -1,0 +1,32 @@
+#include "window/read_me.h"
+
+#include <QDesktopServices>
+
+#include "runtime/error.h"
+#include "window/error_report.h"
+
+namespace quillfold {
+namespace {
+
+// The number users of the classic version know for a browser that could
+// not be started ("ActiveX component can't create object").
+constexpr int kCannotStartBrowser = 429;
+
+}  // namespace
+
+QString PublisherHost() { return QStringLiteral(QUILLFOLD_PUBLISHER_HOST); }
+
+QUrl ReadMeUrl() {
+  return QUrl(QStringLiteral("http://") + PublisherHost() +
+              QStringLiteral("/Quillfold/readme.html"));
+}
+
+void OpenReadMe(QWidget* parent) {
+  const QUrl url = ReadMeUrl();
+  if (!QDesktopServices::openUrl(url)) {
+    ReportError(parent,
+                Error(kCannotStartBrowser, "no browser opened " + url.toString().toStdString()));
+  }
+}
+
+}  // namespace quillfold
