@@ -1,0 +1,80 @@
+#!/bin/sh
+# Starts the real quillfold on a private X server and drives it with real X
+# input events: open a folder in the folder list, tick the filter, type a
+# text, press Step 2; then checks the files the run wrote.
+# Usage: end_to_end_test.sh PATH_TO_QUILLFOLD
+set -eu
+program=$1
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "end-to-end: $*" >&2
+  exit 1
+}
+
+# Xvfb picks a free display number itself and writes it to descriptor 3.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+tries=0
+until [ -s "$work/display" ]; do
+  tries=$((tries + 1))
+  [ "$tries" -le 100 ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+  sleep 0.1
+done
+DISPLAY=:$(cat "$work/display")
+export DISPLAY
+
+# The program starts in "parent", whose only visible sub-folder is "site".
+mkdir -p "$work/parent/site" "$work/parent/.hidden"
+for name in a.pdf b.txt c.pdf notes.pdf.txt; do printf x >"$work/parent/site/$name"; done
+# The run lists names in the folder's own order; so does find.
+expected=$(find "$work/parent/site" -mindepth 1 -maxdepth 1 -name '*.pdf*' -printf '%f\n')
+
+(cd "$work/parent" && exec "$program") >"$work/program.log" 2>&1 &
+app_pid=$!
+window=$(timeout 20 xdotool search --sync --name '^Quillfold from ' | head -n 1) ||
+  fail "no window appeared: $(cat "$work/program.log")"
+xdotool windowfocus --sync "$window"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+
+click() {  # x y, relative to the window's client area
+  xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1
+}
+
+# The focus starts in the log: two tabs reach the folder list, where the
+# current folder is highlighted; the next line down is "site".
+xdotool key --delay 50 Tab Tab Down Return
+click 32 236                    # Check1's tick mark
+click 200 260                   # Text2, now shown
+xdotool type --delay 20 '.pdf'
+click 400 200                   # Command1
+
+record() {
+  printf '<body>\r\n<p><a href="%s">%s</a></p>\r\n<p></p>\r\n<body>\r\n' "$1" "$1"
+}
+for name in $expected; do record "$name"; done >"$work/expected.html"
+tries=0
+until cmp -s "$work/expected.html" "$work/parent/site/index1.html"; do
+  tries=$((tries + 1))
+  if [ "$tries" -gt 150 ]; then
+    ls -la "$work/parent" "$work/parent/site" >&2
+    [ -f "$work/parent/site/index1.html" ] && od -c "$work/parent/site/index1.html" >&2
+    fail "site/index1.html does not hold the expected records; program output: $(cat "$work/program.log")"
+  fi
+  sleep 0.1
+done
+[ ! -e "$work/parent/site/index.html" ] || fail "a master index was written with paging off"
+[ ! -e "$work/parent/index1.html" ] || fail "the run wrote into the folder it started in"
+for name in a.pdf b.txt c.pdf notes.pdf.txt; do
+  [ "$(cat "$work/parent/site/$name")" = x ] || fail "$name was changed"
+done
+kill -0 "$app_pid" || fail "the program ended during the run"
+echo "end-to-end: the window wrote site/index1.html for: $(echo $expected)"

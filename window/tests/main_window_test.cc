@@ -1,0 +1,398 @@
+#include "window/main_window.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "testing/temp_folder.h"
+#include "window/folder_list.h"
+#include "window/tests/window_test_support.h"
+
+namespace quillfold {
+namespace {
+
+using testing::CurrentDirectory;
+using testing::Find;
+using testing::TempFolder;
+
+QString TextOf(QWidget* control) {
+  if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
+  if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text();
+  if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->text();
+  if (auto* log = qobject_cast<QPlainTextEdit*>(control)) return log->toPlainText();
+  return QString();
+}
+
+std::string Record(const std::string& name) {
+  return "<body>\r\n<p><a href=\"" + name + "\">" + name + "</a></p>\r\n<p></p>\r\n<body>\r\n";
+}
+
+TEST(MainWindowTest, ControlsAtTheirPlacesWithTheirCaptions) {
+  struct Expected {
+    const char* name;
+    QRect place;  // In pixels at 96 dpi.
+    const char* text;
+    bool visible;
+  };
+  const Expected expected[] = {
+      {"Label1", {24, 16, 521, 25}, "Step 1: choose a folder", true},
+      {"Dir1", {24, 40, 753, 132}, "", true},
+      {"Command1",
+       {24, 184, 753, 33},
+       "Step 2: get all files in the folder and make index.html in that same folder (append if "
+       "index.html already exists)",
+       true},
+      {"Check1", {24, 224, 489, 25}, "tick here if you want to choose a specific file type", true},
+      {"Text2", {24, 248, 489, 25}, "", false},
+      {"Check2",
+       {24, 280, 825, 25},
+       "tick here if you want to choose a specific number of links per index.html page (creates "
+       "multiple index pages)",
+       true},
+      {"Label5", {24, 304, 49, 25}, "Create", false},
+      {"Text3", {80, 304, 97, 25}, "95", false},
+      {"Label6", {184, 304, 105, 25}, "links per page", false},
+      {"Text1", {16, 344, 753, 145}, "", true},
+      {"Command3", {8, 544, 185, 25}, "Read me", true},
+  };
+  MainWindow window;
+  QStringList names;
+  for (QWidget* child : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    names << child->objectName();
+  }
+  EXPECT_EQ(names.size(), std::size(expected)) << names.join(' ').toStdString();
+
+  for (const Expected& control : expected) {
+    SCOPED_TRACE(control.name);
+    QWidget* widget = Find(window, control.name);
+    EXPECT_EQ(widget->geometry(), control.place);
+    EXPECT_EQ(TextOf(widget), control.text);
+    EXPECT_EQ(widget->isVisibleTo(&window), control.visible);
+    EXPECT_EQ(widget->font().pointSizeF(), 9.75);
+    if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+      EXPECT_FALSE(box->isChecked());
+    }
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+      EXPECT_FALSE(button->isDefault());
+    }
+  }
+}
+
+TEST(MainWindowTest, WindowProperties) {
+  MainWindow window;
+  EXPECT_EQ(window.objectName(), "Form1");
+  EXPECT_EQ(window.windowTitle(), "Quillfold from quillfold.example");
+  EXPECT_EQ(window.size(), QSize(802, 582));
+  EXPECT_EQ(window.font().families(), (QStringList{"Verdana", "DejaVu Sans"}));
+  EXPECT_EQ(window.font().pointSizeF(), 9.75);
+  EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_EQ(window.windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
+  EXPECT_EQ(QCoreApplication::applicationVersion(), "1.00");
+}
+
+TEST(MainWindowTest, ShownCentredAndResizableWithControlsInPlace) {
+  MainWindow window;
+  window.ShowCentered();
+  const QRect screen = window.screen()->availableGeometry();
+  EXPECT_LE((window.geometry().center() - screen.center()).manhattanLength(), 1);
+
+  window.resize(1000, 700);
+  EXPECT_EQ(window.size(), QSize(1000, 700));
+  EXPECT_EQ(Find(window, "Command1")->geometry(), QRect(24, 184, 753, 33));
+  EXPECT_EQ(Find(window, "Text1")->geometry(), QRect(16, 344, 753, 145));
+}
+
+QStringList FocusChainFromLog(MainWindow& window, int steps) {
+  QTest::mouseClick(Find<QPlainTextEdit>(window, "Text1")->viewport(), Qt::LeftButton);
+  QStringList chain{QApplication::focusWidget()->objectName()};
+  for (int step = 0; step < steps; ++step) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    chain << QApplication::focusWidget()->objectName();
+  }
+  return chain;
+}
+
+TEST(MainWindowTest, FocusStartsInTheLogAndFollowsTheDrawnOrder) {
+  MainWindow window;
+  testing::ShowActive(window);
+  ASSERT_NE(QApplication::focusWidget(), nullptr);
+  EXPECT_EQ(QApplication::focusWidget()->objectName(), "Text1");
+
+  // Hidden boxes take no focus.
+  EXPECT_EQ(FocusChainFromLog(window, 6),
+            (QStringList{"Text1", "Command1", "Dir1", "Check1", "Check2", "Command3", "Text1"}));
+
+  testing::ClickCheckBox(Find<QCheckBox>(window, "Check1"));
+  testing::ClickCheckBox(Find<QCheckBox>(window, "Check2"));
+  EXPECT_EQ(FocusChainFromLog(window, 8),
+            (QStringList{"Text1", "Command1", "Dir1", "Check1", "Text2", "Text3", "Check2",
+                         "Command3", "Text1"}));
+}
+
+// Records the order in which controls are shown and hidden.
+class ShowHideRecorder : public QObject {
+ public:
+  explicit ShowHideRecorder(const std::vector<QWidget*>& controls) {
+    for (QWidget* control : controls) control->installEventFilter(this);
+  }
+  QStringList events;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::ShowToParent) events << "show " + watched->objectName();
+    if (event->type() == QEvent::HideToParent) events << "hide " + watched->objectName();
+    return false;
+  }
+};
+
+TEST(MainWindowTest, FilterBoxShowsAndHidesTheTextKeepingIt) {
+  MainWindow window;
+  testing::ShowActive(window);
+  auto* check1 = Find<QCheckBox>(window, "Check1");
+  auto* text2 = Find<QLineEdit>(window, "Text2");
+  const QString off_caption = "tick here if you want to choose a specific file type";
+  const QString on_caption = "type file type in box below, for example, .html or .txt or .doc";
+
+  testing::ClickCheckBox(check1);
+  EXPECT_TRUE(check1->isChecked());
+  EXPECT_EQ(check1->text(), on_caption);
+  EXPECT_TRUE(text2->isVisible());
+  EXPECT_EQ(text2->text(), "");
+  testing::TypeReplacing(text2, ".pdf");
+
+  testing::ClickCheckBox(check1);
+  EXPECT_EQ(check1->text(), off_caption);
+  EXPECT_FALSE(text2->isVisible());
+
+  // The space bar clicks as well.
+  check1->setFocus();
+  QTest::keyClick(check1, Qt::Key_Space);
+  EXPECT_EQ(check1->text(), on_caption);
+  EXPECT_TRUE(text2->isVisible());
+  EXPECT_EQ(text2->text(), ".pdf");
+}
+
+TEST(MainWindowTest, PagingBoxShowsAndHidesTheRowInOrderKeepingTheNumber) {
+  MainWindow window;
+  testing::ShowActive(window);
+  auto* check2 = Find<QCheckBox>(window, "Check2");
+  auto* text3 = Find<QLineEdit>(window, "Text3");
+  const QString caption = check2->text();
+  ShowHideRecorder recorder(
+      {Find(window, "Label5"), Find(window, "Text3"), Find(window, "Label6")});
+
+  testing::ClickCheckBox(check2);
+  EXPECT_EQ(recorder.events, (QStringList{"show Label5", "show Label6", "show Text3"}));
+  EXPECT_EQ(text3->text(), "95");
+  testing::TypeReplacing(text3, "12");
+  recorder.events.clear();
+
+  testing::ClickCheckBox(check2);
+  EXPECT_EQ(recorder.events, (QStringList{"hide Label5", "hide Label6", "hide Text3"}));
+  testing::ClickCheckBox(check2);
+  EXPECT_EQ(text3->text(), "12");
+  EXPECT_EQ(check2->text(), caption);
+}
+
+// A folder "site" holding these files, opened in the window through its
+// folder list, the process having started in the folder above.
+class RunTest : public ::testing::Test {
+ protected:
+  RunTest() {
+    EXPECT_EQ(mkdir(Site().c_str(), 0755), 0);
+    EXPECT_EQ(mkdir((temp_ / "other").c_str(), 0755), 0);
+  }
+
+  std::string Site() const { return temp_ / "site"; }
+
+  void AddFiles(const std::vector<std::string>& names) {
+    for (const std::string& name : names) testing::WriteFile(temp_ / ("site/" + name), "x");
+  }
+
+  // Opens "site" in Dir1, then highlights "other" without opening it: a run
+  // uses the opened folder.
+  void OpenSite() {
+    window_ = std::make_unique<MainWindow>();
+    testing::ShowActive(*window_);
+    auto* dir1 = Find<FolderList>(*window_, "Dir1");
+    testing::DoubleClickLine(dir1, "site");
+    testing::ClickLine(dir1, QString::fromStdString(temp_.path()).section('/', -1));
+    ASSERT_EQ(dir1->CurrentPath(), Site());
+  }
+
+  void SetFilter(const QString& text) {
+    testing::ClickCheckBox(Find<QCheckBox>(*window_, "Check1"));
+    testing::TypeReplacing(Find(*window_, "Text2"), text);
+  }
+
+  void SetPaging(const QString& links_per_page) {
+    testing::ClickCheckBox(Find<QCheckBox>(*window_, "Check2"));
+    testing::TypeReplacing(Find(*window_, "Text3"), links_per_page);
+  }
+
+  void ClickStep2() { QTest::mouseClick(Find(*window_, "Command1"), Qt::LeftButton); }
+
+  QStringList LogLines() {
+    return Find<QPlainTextEdit>(*window_, "Text1")->toPlainText().split('\n');
+  }
+
+  TempFolder temp_;
+  CurrentDirectory cwd_{temp_.path()};
+  std::unique_ptr<MainWindow> window_;
+};
+
+TEST_F(RunTest, Step2WritesPagesAndMasterIndexForTheFilteredFiles) {
+  AddFiles({"a.pdf", "b.txt", "c.pdf", "d.PDF", "e.pdf.bak", "f.pdf", "g.doc", "h.pdf", "i.pdf"});
+  OpenSite();
+  SetFilter(".pdf");
+  SetPaging("3");
+  ClickStep2();
+
+  // The log lists the kept names in the folder's own order, one a line.
+  QStringList log = LogLines();
+  ASSERT_EQ(log.size(), 7) << log.join('|').toStdString();
+  EXPECT_EQ(log.takeLast(), "");  // After the last line break.
+  QStringList sorted = log;
+  sorted.sort();
+  EXPECT_EQ(sorted, (QStringList{"a.pdf", "c.pdf", "e.pdf.bak", "f.pdf", "h.pdf", "i.pdf"}));
+
+  // Six kept files at three a page fill two pages; the master index lists
+  // just those two.
+  std::string page1, page2;
+  for (int i = 0; i < 3; ++i) page1 += Record(log[i].toStdString());
+  for (int i = 3; i < 6; ++i) page2 += Record(log[i].toStdString());
+  std::map<std::string, std::string> files = testing::ReadFolder(Site());
+  for (const char* name :
+       {"a.pdf", "b.txt", "c.pdf", "d.PDF", "e.pdf.bak", "f.pdf", "g.doc", "h.pdf", "i.pdf"}) {
+    EXPECT_EQ(files[name], "x") << name;
+    files.erase(name);
+  }
+  EXPECT_EQ(files, (std::map<std::string, std::string>{
+                       {"index1.html", page1},
+                       {"index2.html", page2},
+                       {"index.html", Record("index1.html") + Record("index2.html")},
+                   }));
+  EXPECT_TRUE(testing::ReadFolder(temp_ / "other").empty());
+}
+
+TEST_F(RunTest, LogShowsFromItsFirstLine) {
+  std::vector<std::string> names;
+  for (int i = 0; i < 300; ++i) names.push_back("file" + std::to_string(i) + ".txt");
+  AddFiles(names);
+  OpenSite();
+  auto* text1 = Find<QPlainTextEdit>(*window_, "Text1");
+  ClickStep2();
+  text1->setFocus();
+  QTest::keyClick(text1, Qt::Key_End, Qt::ControlModifier);
+  ASSERT_GT(text1->verticalScrollBar()->value(), 0);
+
+  ClickStep2();  // Lists the first run's index1.html as well.
+  EXPECT_EQ(LogLines().size(), 302);
+  EXPECT_EQ(text1->verticalScrollBar()->value(), 0);
+  EXPECT_EQ(text1->cursorForPosition(QPoint(2, 2)).blockNumber(), 0);
+}
+
+TEST_F(RunTest, NumberThatIsNoNumberIsReportedAndNothingIsTouched) {
+  struct Case {
+    const char* links_per_page;
+    bool paging;
+    QString report;
+  };
+  const Case cases[] = {
+      {"abc", true, "Error 13: Type mismatch"},
+      {"abc", false, "Error 13: Type mismatch"},
+      {"40000", true, "Error 6: Overflow"},
+  };
+  AddFiles({"a.txt", "b.txt"});
+  OpenSite();
+  auto* text1 = Find<QPlainTextEdit>(*window_, "Text1");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.links_per_page);
+    auto* check2 = Find<QCheckBox>(*window_, "Check2");
+    if (!check2->isChecked()) testing::ClickCheckBox(check2);  // Shows the number box.
+    testing::TypeReplacing(Find(*window_, "Text3"), c.links_per_page);
+    if (!c.paging) testing::ClickCheckBox(check2);
+    ASSERT_EQ(check2->isChecked(), c.paging);
+    testing::TypeReplacing(text1, "earlier log");
+
+    testing::ReportCapture capture;
+    ClickStep2();
+    ASSERT_EQ(capture.reports.size(), 1u);
+    EXPECT_EQ(capture.reports[0].title, "Quillfold");
+    EXPECT_EQ(capture.reports[0].text, c.report);
+    EXPECT_EQ(capture.reports[0].buttons, QMessageBox::Ok);
+    EXPECT_EQ(text1->toPlainText(), "earlier log");
+    EXPECT_EQ(testing::ReadFolder(Site()),
+              (std::map<std::string, std::string>{{"a.txt", "x"}, {"b.txt", "x"}}));
+  }
+
+  // The program carries on: a good number then runs.
+  testing::TypeReplacing(Find(*window_, "Text3"), "1");
+  ClickStep2();
+  EXPECT_EQ(testing::ReadFolder(Site()).size(), 5u);  // a, b, index1, index2, index.html
+}
+
+TEST_F(RunTest, FailedWriteShowsTheLogSoFarAndTheReport) {
+  AddFiles({"a.txt"});
+  ASSERT_EQ(mkdir((Site() + "/index1.html").c_str(), 0755), 0);  // Cannot be opened as a file.
+  OpenSite();
+  testing::ReportCapture capture;
+  ClickStep2();
+  ASSERT_EQ(capture.reports.size(), 1u);
+  EXPECT_TRUE(capture.reports[0].detail.contains("index1.html"))
+      << capture.reports[0].detail.toStdString();
+  EXPECT_EQ(LogLines(), (QStringList{"a.txt", ""}));
+}
+
+// Receives the addresses the window asks the desktop to open.
+class UrlCatcher : public QObject {
+  Q_OBJECT
+
+ public:
+  QList<QUrl> urls;
+
+ public slots:
+  void Open(const QUrl& url) { urls << url; }
+};
+
+TEST(MainWindowTest, ReadMeOpensThePublishersPageOnEveryClick) {
+  UrlCatcher catcher;
+  QDesktopServices::setUrlHandler("http", &catcher, "Open");
+  MainWindow window;
+  testing::ShowActive(window);
+  QTest::mouseClick(Find(window, "Command3"), Qt::LeftButton);
+  QTest::mouseClick(Find(window, "Command3"), Qt::LeftButton);
+  QDesktopServices::unsetUrlHandler("http");
+  const QUrl page("http://quillfold.example/Quillfold/readme.html");
+  EXPECT_EQ(catcher.urls, (QList<QUrl>{page, page}));
+}
+
+TEST(MainWindowTest, ClosingTheWindowEndsTheProgram) {
+  MainWindow window;
+  window.ShowCentered();
+  QTimer::singleShot(0, &window, &QWidget::close);
+  // Should closing not end it, this ends the wait with a failure.
+  QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_FALSE(window.isVisible());
+}
+
+}  // namespace
+}  // namespace quillfold
+
+#include "main_window_test.moc"
