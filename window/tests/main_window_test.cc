@@ -305,6 +305,19 @@ TEST_F(RunTest, LogShowsFromItsFirstLine) {
   EXPECT_EQ(LogLines().size(), 302);
   EXPECT_EQ(text1->verticalScrollBar()->value(), 0);
   EXPECT_EQ(text1->cursorForPosition(QPoint(2, 2)).blockNumber(), 0);
+  // Nothing lost or doubled where the box was filled in two steps.
+  QStringList expected{"", "index1.html"};
+  for (const std::string& name : names) expected << QString::fromStdString(name);
+  expected.sort();
+  QStringList shown = LogLines();
+  shown.sort();
+  EXPECT_EQ(shown, expected);
+
+  // A run's log is one piece: undo cannot take part of it away.
+  const QString log = text1->toPlainText();
+  text1->setFocus();
+  QTest::keyClick(text1, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(text1->toPlainText(), log);
 }
 
 TEST_F(RunTest, NumberThatIsNoNumberIsReportedAndNothingIsTouched) {
