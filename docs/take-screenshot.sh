@@ -1,0 +1,47 @@
+#!/bin/sh
+# Takes docs/screenshot.png: the window on a private Xvfb display after a
+# run over a small sample folder, with both options ticked.
+# Usage: docs/take-screenshot.sh PATH_TO_QUILLFOLD
+set -eu
+program=$(realpath "$1")
+output=$(realpath "$(dirname "$0")")/screenshot.png
+work=/tmp/quillfold-demo
+rm -rf "$work"
+mkdir -p "$work/Holiday photos/Day trips" "$work/Holiday photos/Raw"
+for name in beach.jpg harbour.jpg lighthouse.jpg market.jpg notes.txt sunset.jpg; do
+  : >"$work/Holiday photos/$name"
+done
+xvfb_pid=""
+app_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+until [ -s "$work/display" ]; do sleep 0.1; done
+DISPLAY=:$(cat "$work/display")
+export DISPLAY
+
+(cd "$work/Holiday photos" && exec "$program") &
+app_pid=$!
+window=$(timeout 20 xdotool search --sync --name '^Quillfold from ' | head -n 1)
+xdotool windowfocus --sync "$window"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+click() { xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1; }
+click 32 236   # Check1
+click 200 260  # Text2
+xdotool type --delay 20 '.jpg'
+click 32 292   # Check2
+click 120 316  # Text3
+xdotool key ctrl+a
+xdotool type --delay 20 '2'
+click 400 200  # Command1
+until [ -f "$work/Holiday photos/index.html" ]; do sleep 0.1; done
+sleep 0.5
+xdotool mousemove --sync 0 0
+import -window "$window" "$output"
+echo "wrote $output"
