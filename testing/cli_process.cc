@@ -1,0 +1,165 @@
+#include "testing/cli_process.h"
+
+#include <fcntl.h>
+#include <grp.h>
+#include <signal.h>
+#include <sys/ptrace.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <sys/user.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <stdexcept>
+#include <thread>
+
+namespace quillfold::testing {
+namespace {
+
+constexpr uid_t kNobody = 65534;
+
+std::string ReadToEnd(int fd) {
+  std::string data;
+  char chunk[65536];
+  for (ssize_t n; (n = read(fd, chunk, sizeof chunk)) > 0;) data.append(chunk, n);
+  close(fd);
+  return data;
+}
+
+std::size_t CountLines(const std::string& text) {
+  std::size_t lines = 0;
+  for (const char c : text) lines += c == '\n';
+  return lines;
+}
+
+// Reads standard output as the start asks for, killing the program when it
+// is time; closes the pipe when done so a program still writing sees it gone.
+std::string ReadOutput(int fd, pid_t child, const HostileStart& start) {
+  std::string data;
+  char chunk[65536];
+  bool killed = false;
+  for (;;) {
+    // Reading line by line once lines are counted, so the reader takes no
+    // more than it would through `head`.
+    const std::size_t want = start.stdout_lines_read >= 0 ? 1 : sizeof chunk;
+    if (start.stdout_lines_read >= 0 &&
+        CountLines(data) >= static_cast<std::size_t>(start.stdout_lines_read)) {
+      break;
+    }
+    const ssize_t n = read(fd, chunk, want);
+    if (n <= 0) break;
+    data.append(chunk, static_cast<std::size_t>(n));
+    if (!killed && start.kill_after_stdout_bytes > 0 &&
+        data.size() >= start.kill_after_stdout_bytes) {
+      kill(child, SIGKILL);
+      killed = true;
+    }
+  }
+  close(fd);
+  return data;
+}
+
+// Follows the traced child's system calls until it is about to open a
+// folder (opendir's openat with O_DIRECTORY; the loader opens only files),
+// lowers its descriptor limit there and lets it go on untraced.
+void LimitOpenFilesAtFirstFolder(pid_t child, int limit) {
+#if defined(__x86_64__)
+  int status = 0;
+  // The child stops with SIGTRAP once exec has replaced it.
+  if (waitpid(child, &status, 0) != child || !WIFSTOPPED(status)) {
+    throw std::runtime_error("the traced program did not stop at exec");
+  }
+  ptrace(PTRACE_SETOPTIONS, child, 0, PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL);
+  int pass_signal = 0;
+  for (;;) {
+    if (ptrace(PTRACE_SYSCALL, child, 0, pass_signal) != 0) {
+      throw std::runtime_error("ptrace failed");
+    }
+    pass_signal = 0;
+    if (waitpid(child, &status, 0) != child) throw std::runtime_error("waitpid failed");
+    if (WIFEXITED(status) || WIFSIGNALED(status)) {
+      throw std::runtime_error("the program ended before it opened a folder");
+    }
+    if (WSTOPSIG(status) != (SIGTRAP | 0x80)) {
+      pass_signal = WSTOPSIG(status);  // A real signal: deliver it.
+      continue;
+    }
+    user_regs_struct registers;
+    ptrace(PTRACE_GETREGS, child, 0, &registers);
+    // On entry to a call the result register still holds -ENOSYS.
+    const bool entry = static_cast<long>(registers.rax) == -ENOSYS;
+    if (entry && registers.orig_rax == SYS_openat && (registers.rdx & O_DIRECTORY) != 0) {
+      const rlimit files_limit{static_cast<rlim_t>(limit), static_cast<rlim_t>(limit)};
+      if (prlimit(child, RLIMIT_NOFILE, &files_limit, nullptr) != 0) {
+        throw std::runtime_error("prlimit failed");
+      }
+      ptrace(PTRACE_DETACH, child, 0, 0);
+      return;
+    }
+  }
+#else
+  (void)child;
+  (void)limit;
+  throw std::runtime_error("a descriptor limit at the first folder needs x86-64");
+#endif
+}
+
+}  // namespace
+
+HostileResult RunHostile(const std::vector<std::string>& argv, const HostileStart& start) {
+  // Everything the child needs is prepared before fork: after it, the child
+  // of a threaded process may only make plain system calls.
+  std::vector<char*> args;
+  for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
+  args.push_back(nullptr);
+  const bool drop_privileges = start.as_nobody && geteuid() == 0;
+
+  int out_pipe[2], err_pipe[2];
+  if (pipe2(out_pipe, O_CLOEXEC) != 0 || pipe2(err_pipe, O_CLOEXEC) != 0) {
+    throw std::runtime_error("pipe failed");
+  }
+  const pid_t child = fork();
+  if (child < 0) throw std::runtime_error("fork failed");
+  if (child == 0) {
+    dup2(out_pipe[1], STDOUT_FILENO);
+    dup2(err_pipe[1], STDERR_FILENO);
+    if (drop_privileges &&
+        (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
+      _exit(125);
+    }
+    if (start.open_files_limit >= 0 && ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0) {
+      _exit(124);
+    }
+    execv(args[0], args.data());
+    _exit(127);
+  }
+  close(out_pipe[1]);
+  close(err_pipe[1]);
+  HostileResult result;
+  // Both pipes are drained at once so that neither can fill up and stall.
+  std::thread err_reader([&] { result.err = ReadToEnd(err_pipe[0]); });
+  // Only the thread that forked may trace the child, so this comes first.
+  if (start.open_files_limit >= 0) {
+    try {
+      LimitOpenFilesAtFirstFolder(child, start.open_files_limit);
+    } catch (...) {
+      kill(child, SIGKILL);
+      close(out_pipe[0]);
+      err_reader.join();
+      waitpid(child, nullptr, 0);
+      throw;
+    }
+  }
+  result.out = ReadOutput(out_pipe[0], child, start);
+  err_reader.join();
+  int status = 0;
+  rusage usage{};
+  if (wait4(child, &status, 0, &usage) != child) throw std::runtime_error("wait4 failed");
+  if (WIFEXITED(status)) result.exit_code = WEXITSTATUS(status);
+  if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);
+  result.peak_memory_kib = usage.ru_maxrss;
+  return result;
+}
+
+}  // namespace quillfold::testing

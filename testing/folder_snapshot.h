@@ -1,0 +1,22 @@
+#ifndef QUILLFOLD_TESTING_FOLDER_SNAPSHOT_H_
+#define QUILLFOLD_TESTING_FOLDER_SNAPSHOT_H_
+
+#include <string>
+
+#include "testing/expected_run.h"
+
+namespace quillfold::testing {
+
+// Every regular file directly in `folder` with its bytes, links and folders
+// left out (a link to a device would read forever). The folder is reached one
+// level at a time, so paths longer than the system's limit work too. A
+// folder that does not exist gives no files.
+FolderBytes SnapshotFolder(const std::string& folder);
+
+// Empty when the two are equal; otherwise the first difference in words,
+// short enough for a test message even for folders of many large files.
+std::string FirstDifference(const FolderBytes& expected, const FolderBytes& actual);
+
+}  // namespace quillfold::testing
+
+#endif  // QUILLFOLD_TESTING_FOLDER_SNAPSHOT_H_

@@ -1,0 +1,47 @@
+#ifndef QUILLFOLD_TESTING_LINK_RECORD_DECODER_H_
+#define QUILLFOLD_TESTING_LINK_RECORD_DECODER_H_
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillfold::testing {
+
+// Reads link records back, written independently of the writer so that the
+// tests and the fuzz targets check its output against the published rules
+// rather than against itself. Every function accepts only the one canonical
+// form: a byte that could stand as it is must stand as it is.
+
+// Whether a byte may stand unescaped in a link target.
+bool IsKeptInTarget(unsigned char byte);
+
+// The name behind a link target: every byte kept or %XX with uppercase hex.
+// Nothing for anything else (a raw blank, lowercase hex, an escaped kept byte).
+std::optional<std::string> DecodeTarget(std::string_view target);
+
+// The name behind a link text: & < > " only as &amp; &lt; &gt; &quot;,
+// control bytes only as &#N; in decimal, every other byte as it is.
+std::optional<std::string> DecodeText(std::string_view text);
+
+// One record taken apart.
+struct DecodedRecord {
+  std::string target;  // As written, still escaped.
+  std::string text;    // As written, still escaped.
+};
+
+// Takes one whole record (four lines, each ended by CR LF) off the front of
+// `page`. Nothing, and `page` unchanged, when the front holds no whole record.
+std::optional<DecodedRecord> TakeRecord(std::string_view& page);
+
+// The records at the front of a page file, decoded back to names.
+struct DecodedPage {
+  std::vector<std::string> names;
+  std::size_t record_bytes = 0;  // Bytes the whole records take up.
+  bool all_decoded = true;       // False when a record's target or text was malformed.
+};
+DecodedPage DecodePage(std::string_view page);
+
+}  // namespace quillfold::testing
+
+#endif  // QUILLFOLD_TESTING_LINK_RECORD_DECODER_H_

@@ -1,0 +1,301 @@
+// The fault matrix: the real quillfold-cli against real faults. Each row
+// checks the error number and text, the detail naming the file, the log
+// lines printed before the failure, and every byte of every file that was
+// there before: unchanged, with new records only after the old bytes where
+// the run got to write them.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <climits>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "testing/cli_process.h"
+#include "testing/deep_folder.h"
+#include "testing/expected_run.h"
+#include "testing/folder_snapshot.h"
+#include "testing/memory_file_system.h"
+#include "testing/temp_folder.h"
+
+namespace quillfold {
+namespace {
+
+using testing::DeepFolder;
+using testing::ExpectedRecords;
+using testing::FirstDifference;
+using testing::FolderBytes;
+using testing::Grown;
+using testing::HostileResult;
+using testing::HostileStart;
+using testing::ListedFiles;
+using testing::MakeEmptyFiles;
+using testing::RunHostile;
+using testing::SnapshotFolder;
+using testing::TempFolder;
+using testing::WriteFile;
+
+// The longest path the system takes, without its terminating NUL.
+constexpr std::size_t kLongestPath = PATH_MAX - 1;
+
+HostileResult RunCli(const std::vector<std::string>& arguments, const HostileStart& start = {}) {
+  std::vector<std::string> argv{QUILLFOLD_CLI_PATH};
+  argv.insert(argv.end(), arguments.begin(), arguments.end());
+  return RunHostile(argv, start);
+}
+
+std::vector<std::string> Numbered(const std::string& prefix, int count) {
+  std::vector<std::string> names;
+  for (int i = 0; i < count; ++i) names.push_back(prefix + std::to_string(i));
+  return names;
+}
+
+std::vector<std::string> First(const std::vector<std::string>& names, std::size_t count) {
+  return {names.begin(), names.begin() + std::min(count, names.size())};
+}
+
+std::string LogOf(const std::vector<std::string>& names) {
+  std::string log;
+  for (const std::string& name : names) log += name + "\n";
+  return log;
+}
+
+// What a row sets up, and what it expects of the run.
+struct Scene {
+  std::string folder;  // Where the run lists and writes.
+  std::vector<std::string> arguments;
+  HostileStart start;
+  int error = 0;  // 0: the run must succeed.
+  std::string detail;
+  std::vector<std::string> log;
+  FolderBytes added;  // What the run appends to each file.
+  // A folder nested past the usual tools' reach, removed before the
+  // temporary folder that holds it.
+  std::unique_ptr<DeepFolder> deep;
+};
+
+struct FaultRow {
+  std::string what;
+  std::string text;  // The error's text; empty for a run that must succeed.
+  // Builds the scene inside a fresh temporary folder.
+  std::function<void(const TempFolder& base, Scene& scene)> prepare;
+};
+
+// A row's folder: a sub-folder of the temporary one, so that the row can
+// also remove or restrict it.
+std::string MakeFolder(const TempFolder& base, const std::vector<std::string>& names) {
+  const std::string folder = base / "folder";
+  mkdir(folder.c_str(), 0777);
+  chmod(folder.c_str(), 0777);
+  MakeEmptyFiles(folder, names);
+  return folder;
+}
+
+const FaultRow kRows[] = {
+    {"missing folder", "Path not found",
+     [](const TempFolder& base, Scene& s) {
+       s.folder = base / "never-made";
+       s.arguments = {"--paging", s.folder};
+       s.error = 76;
+       s.detail = s.folder + ": No such file or directory";
+     }},
+    {"folder deleted between two runs", "Path not found",
+     [](const TempFolder& base, Scene& s) {
+       s.folder = MakeFolder(base, {"a", "b"});
+       const HostileResult first = RunCli({s.folder});
+       ASSERT_EQ(first.exit_code, 0) << first.err;
+       std::filesystem::remove_all(s.folder);
+       s.arguments = {s.folder};
+       s.error = 76;
+       s.detail = s.folder + ": No such file or directory";
+     }},
+    {"unreadable folder, as an unprivileged user", "Permission denied",
+     [](const TempFolder& base, Scene& s) {
+       s.folder = MakeFolder(base, {"a", "b"});
+       WriteFile(s.folder + "/index1.html", "old page\r\n");
+       chmod(s.folder.c_str(), 0333);
+       s.arguments = {s.folder};
+       s.start.as_nobody = true;
+       s.error = 70;
+       s.detail = s.folder + ": Permission denied";
+     }},
+    {"read-only folder, as an unprivileged user", "Permission denied",
+     [](const TempFolder& base, Scene& s) {
+       s.folder = MakeFolder(base, {"a", "b"});
+       chmod(s.folder.c_str(), 0555);
+       s.arguments = {s.folder};
+       s.start.as_nobody = true;
+       s.error = 70;
+       s.detail = s.folder + "/index1.html: Permission denied";
+       s.log = First(ListedFiles(s.folder), 1);
+     }},
+    {"read-only second page, as an unprivileged user", "Permission denied",
+     [](const TempFolder& base, Scene& s) {
+       s.folder = MakeFolder(base, {"a", "b", "c"});
+       WriteFile(s.folder + "/index2.html", "kept\r\n");
+       chmod((s.folder + "/index2.html").c_str(), 0444);
+       const std::vector<std::string> names = ListedFiles(s.folder);
+       s.arguments = {"--paging", "--links-per-page", "2", s.folder};
+       s.start.as_nobody = true;
+       s.error = 70;
+       s.detail = s.folder + "/index2.html: Permission denied";
+       s.log = First(names, 3);
+       s.added = ExpectedRecords(First(names, 2), 0);
+     }},
+    {"a page file that is a folder", "Path/File access error",
+     [](const TempFolder& base, Scene& s) {
+       s.folder = MakeFolder(base, {"a", "b", "c", "d"});
+       mkdir((s.folder + "/index2.html").c_str(), 0777);
+       WriteFile(s.folder + "/index1.html", "old\r\n");
+       const std::vector<std::string> names = ListedFiles(s.folder);
+       s.arguments = {"--paging", "--links-per-page", "2", s.folder};
+       s.error = 75;
+       s.detail = s.folder + "/index2.html: Is a directory";
+       s.log = First(names, 3);
+       s.added = ExpectedRecords(First(names, 2), 0);
+     }},
+    {"a page file that is a link to a full disk", "Disk full",
+     [](const TempFolder& base, Scene& s) {
+       s.folder = MakeFolder(base, Numbered("full-", 300));
+       WriteFile(s.folder + "/index1.html", "old page without a line end");
+       symlink("/dev/full", (s.folder + "/index2.html").c_str());
+       const std::vector<std::string> names = ListedFiles(s.folder);
+       s.arguments = {"--paging", "--links-per-page", "100", s.folder};
+       s.error = 61;
+       s.detail = s.folder + "/index2.html: No space left on device";
+       // The first record that failed to arrive is the first of page 2.
+       s.log = First(names, 101);
+       s.added = ExpectedRecords(First(names, 100), 0);
+     }},
+    {"a page file path past the system's limit", "Path/File access error",
+     [](const TempFolder& base, Scene& s) {
+       // The folder itself can still be opened; "/index1.html" takes its
+       // page file past the limit.
+       s.deep = std::make_unique<DeepFolder>(base.path(), kLongestPath - 5);
+       s.deep->MakeFiles({"a"});
+       s.folder = s.deep->path();
+       s.arguments = {s.folder};
+       s.error = 75;
+       s.detail = s.folder + "/index1.html: File name too long";
+       s.log = {"a"};
+     }},
+    {"a folder path past the system's limit", "Path/File access error",
+     [](const TempFolder& base, Scene& s) {
+       s.deep = std::make_unique<DeepFolder>(base.path(), kLongestPath + 10);
+       s.deep->MakeFiles({"a"});
+       s.folder = s.deep->path();
+       s.arguments = {s.folder};
+       s.error = 75;
+       s.detail = s.folder + ": File name too long";
+     }},
+    {"no file descriptors left", "Too many files",
+     [](const TempFolder& base, Scene& s) {
+       s.folder = MakeFolder(base, {"a", "b"});
+       s.arguments = {s.folder};
+       // Standard input, output and error take all three, so the folder's
+       // own descriptor is the one too many.
+       s.start.open_files_limit = 3;
+       s.error = 67;
+       s.detail = s.folder + ": Too many open files";
+     }},
+    {"page number overflow at 32,767 pages", "Overflow",
+     [](const TempFolder& base, Scene& s) {
+       s.folder = MakeFolder(base, Numbered("f", 32767));
+       WriteFile(s.folder + "/index1.html", "old first page\r\n");
+       const std::vector<std::string> names = ListedFiles(s.folder);
+       std::vector<std::string> linked = names;
+       std::erase(linked, "index1.html");
+       s.arguments = {"--filter", "f", "--paging", "--links-per-page", "1", s.folder};
+       s.error = 6;
+       s.detail = "page number passes 32767";
+       s.log = linked;
+       // Every page is written, index32767.html last; the master index never.
+       s.added = ExpectedRecords(linked, 1);
+       s.added.erase("index.html");
+     }},
+    {"link counter overflow at 32,767 links", "Overflow",
+     [](const TempFolder& base, Scene& s) {
+       s.folder = MakeFolder(base, Numbered("n", 32768));
+       std::vector<std::string> linked = ListedFiles(s.folder);
+       linked.resize(32767);
+       s.arguments = {"--paging", "--links-per-page", "0", s.folder};
+       s.error = 6;
+       s.detail = "link counter passes 32767";
+       s.log = linked;
+       s.added = ExpectedRecords(linked, 0);
+     }},
+    {"pages that already hold binary content and a byte-order mark", "",
+     [](const TempFolder& base, Scene& s) {
+       s.folder = MakeFolder(base, Numbered("b", 5));
+       std::string binary;
+       for (int byte = 255; byte >= 0; --byte) binary += static_cast<char>(byte);
+       WriteFile(s.folder + "/index1.html", binary);
+       WriteFile(s.folder + "/index2.html", "\xEF\xBB\xBF");
+       WriteFile(s.folder + "/index.html", "\xEF\xBB\xBF<html>\r");
+       std::vector<std::string> linked = ListedFiles(s.folder);
+       std::erase_if(linked, [](const std::string& name) { return name[0] != 'b'; });
+       s.arguments = {"--filter", "b", "--paging", "--links-per-page", "2", s.folder};
+       s.log = linked;
+       s.added = ExpectedRecords(linked, 2);
+     }},
+    {"a standard output closed after the first line", "",
+     [](const TempFolder& base, Scene& s) {
+       s.folder = MakeFolder(base, Numbered("line-", 30000));
+       const std::vector<std::string> names = ListedFiles(s.folder);
+       s.arguments = {"--paging", s.folder};
+       s.start.stdout_lines_read = 1;
+       s.log = First(names, 1);
+       s.added = ExpectedRecords(names, 95);
+     }},
+};
+
+// Rows show as their words in test output, not as bytes.
+void PrintTo(const FaultRow& row, std::ostream* out) { *out << row.what; }
+
+class FaultMatrixTest : public ::testing::TestWithParam<FaultRow> {};
+
+TEST_P(FaultMatrixTest, ReportsTheFaultAndKeepsEveryOldByte) {
+  const FaultRow& row = GetParam();
+  testing::PreferMemoryFileSystem(32768);
+  TempFolder base;
+  Scene scene;
+  row.prepare(base, scene);
+  if (::testing::Test::HasFatalFailure()) return;
+  const FolderBytes before = SnapshotFolder(scene.folder);
+
+  const HostileResult result = RunCli(scene.arguments, scene.start);
+
+  if (scene.error == 0) {
+    EXPECT_EQ(result.exit_code, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+  } else {
+    EXPECT_EQ(result.exit_code, 1);
+    EXPECT_EQ(result.err, "quillfold-cli: error " + std::to_string(scene.error) + ": " + row.text +
+                              "\nquillfold-cli: " + scene.detail + "\n");
+  }
+  // Compared as booleans first: a diff of 32,767 lines would take ages.
+  const std::string expected_log = LogOf(scene.log);
+  EXPECT_TRUE(result.out == expected_log)
+      << "log of " << result.out.size() << " bytes, expected " << expected_log.size() << "; starts "
+      << result.out.substr(0, 200);
+  chmod(scene.folder.c_str(), 0777);  // Root reads it anyway; this is for the clean-up.
+  EXPECT_EQ(FirstDifference(Grown(before, scene.added), SnapshotFolder(scene.folder)), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, FaultMatrixTest, ::testing::ValuesIn(kRows),
+                         [](const ::testing::TestParamInfo<FaultRow>& info) {
+                           std::string name;
+                           for (const char c : info.param.what) {
+                             if (std::isalnum(static_cast<unsigned char>(c))) name += c;
+                           }
+                           return name;
+                         });
+
+}  // namespace
+}  // namespace quillfold
