@@ -10,3 +10,7 @@ for preset in default asan; do
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -j "$jobs"
 done
+# Fuzzing: each target a minute from its corpus, with the sanitizers.
+cmake --preset fuzz
+cmake --build --preset fuzz -j "$jobs"
+scripts/fuzz.sh

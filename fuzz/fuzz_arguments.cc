@@ -1,0 +1,100 @@
+// Any command line (arguments separated by NUL bytes, which no argument can
+// hold) into the argument parser. Beyond not crashing: a run always has a
+// non-empty folder taken from the arguments; every value comes from an
+// argument; help and version only when asked for; a usage error always says
+// what was wrong; and a run's settings, written back as a canonical command
+// line, parse to the same settings.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/arguments.h"
+
+namespace {
+
+using quillfold::CommandLine;
+using quillfold::ParseArguments;
+
+constexpr std::size_t kMostArguments = 32;
+
+// Whether `value` stands in the arguments as a whole argument or after the
+// first "=" of one.
+bool ComesFrom(const std::vector<std::string_view>& arguments, std::string_view value) {
+  for (const std::string_view argument : arguments) {
+    if (argument == value) return true;
+    const std::size_t equals = argument.find('=');
+    if (equals != std::string_view::npos && argument.substr(equals + 1) == value) return true;
+  }
+  return false;
+}
+
+bool Contains(const std::vector<std::string_view>& arguments, std::string_view wanted) {
+  for (const std::string_view argument : arguments) {
+    if (argument == wanted) return true;
+  }
+  return false;
+}
+
+bool SameSettings(const CommandLine& a, const CommandLine& b) {
+  return a.action == b.action && a.filter_on == b.filter_on && a.filter_text == b.filter_text &&
+         a.paging_on == b.paging_on && a.links_per_page_text == b.links_per_page_text &&
+         a.folder == b.folder;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view input(reinterpret_cast<const char*>(data), size);
+  std::vector<std::string_view> arguments;
+  for (std::size_t begin = 0; begin <= input.size() && arguments.size() < kMostArguments;) {
+    std::size_t end = input.find('\0', begin);
+    if (end == std::string_view::npos) end = input.size();
+    arguments.push_back(input.substr(begin, end - begin));
+    begin = end + 1;
+  }
+
+  const CommandLine command = ParseArguments(std::span<const std::string_view>(arguments));
+  if (!SameSettings(command, ParseArguments(std::span<const std::string_view>(arguments)))) {
+    std::abort();  // The parser keeps no state between calls.
+  }
+  switch (command.action) {
+    case CommandLine::Action::kHelp:
+      if (!Contains(arguments, "--help")) std::abort();
+      return 0;
+    case CommandLine::Action::kVersion:
+      if (!Contains(arguments, "--version")) std::abort();
+      return 0;
+    case CommandLine::Action::kUsageError:
+      if (command.usage_error.empty()) std::abort();
+      return 0;
+    case CommandLine::Action::kRun:
+      break;
+  }
+  if (command.folder.empty() || !Contains(arguments, command.folder)) std::abort();
+  if (!command.usage_error.empty()) std::abort();
+  if (command.filter_on ? !ComesFrom(arguments, command.filter_text)
+                        : !command.filter_text.empty()) {
+    std::abort();
+  }
+  if (command.links_per_page_text != "95" && !ComesFrom(arguments, command.links_per_page_text)) {
+    std::abort();
+  }
+  if (command.paging_on && !Contains(arguments, "--paging")) std::abort();
+
+  // The same settings, written out canonically, with "--" so that a folder
+  // starting with "-" stays a folder.
+  std::vector<std::string_view> canonical;
+  if (command.filter_on) canonical.insert(canonical.end(), {"--filter", command.filter_text});
+  if (command.paging_on) canonical.push_back("--paging");
+  canonical.insert(canonical.end(),
+                   {"--links-per-page", command.links_per_page_text, "--", command.folder});
+  if (!SameSettings(command, ParseArguments(std::span<const std::string_view>(canonical)))) {
+    std::abort();
+  }
+  return 0;
+}
