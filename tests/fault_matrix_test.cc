@@ -41,6 +41,16 @@ using testing::SnapshotFolder;
 using testing::TempFolder;
 using testing::WriteFile;
 
+// Whether this build, and so the program under test, runs under the
+// sanitizers.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+constexpr bool kSanitized = __has_feature(address_sanitizer);
+#else
+constexpr bool kSanitized = false;
+#endif
+
 // The longest path the system takes, without its terminating NUL.
 constexpr std::size_t kLongestPath = PATH_MAX - 1;
 
@@ -196,6 +206,12 @@ const FaultRow kRows[] = {
      }},
     {"no file descriptors left", "Too many files",
      [](const TempFolder& base, Scene& s) {
+       if (kSanitized) {
+         // UndefinedBehaviorSanitizer checks the error's dynamic type by
+         // probing memory through a pipe; with no descriptor left for it, it
+         // reports an invalid vptr instead of the program's error.
+         GTEST_SKIP() << "the sanitizers need descriptors of their own";
+       }
        s.folder = MakeFolder(base, {"a", "b"});
        s.arguments = {s.folder};
        // Standard input, output and error take all three, so the folder's
@@ -266,7 +282,7 @@ TEST_P(FaultMatrixTest, ReportsTheFaultAndKeepsEveryOldByte) {
   TempFolder base;
   Scene scene;
   row.prepare(base, scene);
-  if (::testing::Test::HasFatalFailure()) return;
+  if (::testing::Test::HasFatalFailure() || ::testing::Test::IsSkipped()) return;
   const FolderBytes before = SnapshotFolder(scene.folder);
 
   const HostileResult result = RunCli(scene.arguments, scene.start);
