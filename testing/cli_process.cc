@@ -128,6 +128,9 @@ HostileResult RunHostile(const std::vector<std::string>& argv, const HostileStar
         (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
       _exit(125);
     }
+    if (!start.working_directory.empty() && chdir(start.working_directory.c_str()) != 0) {
+      _exit(126);
+    }
     if (start.open_files_limit >= 0 && ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0) {
       _exit(124);
     }
