@@ -25,28 +25,6 @@ std::vector<std::string> SubfolderNames(const std::vector<FolderEntry>& entries)
   return names;
 }
 
-TEST(FolderEntriesTest, PathDownToTheFolderComesFirstWithDepths) {
-  TempFolder temp;
-  MakeFolder(temp / "outer");
-  MakeFolder(temp / "outer/inner");
-  const std::vector<FolderEntry> entries = FolderEntries(temp / "outer/inner");
-
-  // The temporary folder lies somewhere under /tmp: check the lines from the
-  // root and the two we made.
-  ASSERT_GE(entries.size(), 4u);
-  EXPECT_EQ(entries.front(), (FolderEntry{"/", "/", 0, true}));
-  EXPECT_EQ(entries[1].name, "tmp");
-  EXPECT_EQ(entries[1].path, "/tmp");
-  const std::size_t last = entries.size() - 1;
-  EXPECT_EQ(entries[last],
-            (FolderEntry{temp / "outer/inner", "inner", static_cast<int>(last), true}));
-  EXPECT_EQ(entries[last - 1],
-            (FolderEntry{temp / "outer", "outer", static_cast<int>(last - 1), true}));
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    EXPECT_EQ(entries[i].depth, static_cast<int>(i)) << entries[i].path;
-  }
-}
-
 TEST(FolderEntriesTest, SubfoldersSortedIgnoringCaseWithoutDotFoldersOrFiles) {
   TempFolder temp;
   for (const char* name :
