@@ -14,6 +14,8 @@ std::string_view ErrorText(int number) {
       return "Overflow";
     case kTypeMismatch:
       return "Type mismatch";
+    case kCannotStartBrowser:
+      return "Can't start the browser";
     case kDeviceIoError:
       return "Device I/O error";
     case kDiskFull:

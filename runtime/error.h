@@ -12,6 +12,7 @@ namespace quillfold {
 enum ErrorNumber : int {
   kOverflow = 6,
   kTypeMismatch = 13,
+  kCannotStartBrowser = 429,
   kDeviceIoError = 57,
   kDiskFull = 61,
   kTooManyFiles = 67,

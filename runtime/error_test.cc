@@ -44,6 +44,7 @@ TEST(FileErrorTest, DetailNamesTheFileAndTheReason) {
 TEST(ErrorTest, CarriesTheTextOfItsNumber) {
   EXPECT_EQ(Error(kOverflow, "x").text(), "Overflow");
   EXPECT_EQ(Error(kTypeMismatch, "x").text(), "Type mismatch");
+  EXPECT_EQ(Error(kCannotStartBrowser, "x").text(), "Can't start the browser");
   EXPECT_STREQ(Error(kTypeMismatch, "x").what(), "Type mismatch");
 }
 

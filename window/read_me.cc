@@ -6,13 +6,6 @@
 #include "window/error_report.h"
 
 namespace quillfold {
-namespace {
-
-// The number users of the classic version know for a browser that could
-// not be started ("ActiveX component can't create object").
-constexpr int kCannotStartBrowser = 429;
-
-}  // namespace
 
 QString PublisherHost() { return QStringLiteral(QUILLFOLD_PUBLISHER_HOST); }
 
