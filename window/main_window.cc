@@ -43,7 +43,7 @@ QLabel* PlaceLabel(QWidget* window, const char* name, const char* text, QRect pl
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
+MainWindow::MainWindow(QWidget* parent, Disk& disk) : QWidget(parent), disk_(disk) {
   CreateWindowProperties();
   CreateFolderStep();
   CreateFilterOption();
@@ -168,7 +168,7 @@ void MainWindow::ShowOrHideLinksPerPage() {
 void MainWindow::RunGeneration() {
   WindowInputs inputs({Dir1_, Check1_, Text2_, Check2_, Text3_, Text1_});
   try {
-    GenerateIndexes(inputs);
+    GenerateIndexes(inputs, disk_);
   } catch (const Error& error) {
     // The names linked before the failure are shown behind the report.
     inputs.ShowLog();

@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+#include "runtime/disk.h"
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -20,7 +22,8 @@ class MainWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit MainWindow(QWidget* parent = nullptr);
+  // Runs write through `disk`, which tests replace to fake its faults.
+  explicit MainWindow(QWidget* parent = nullptr, Disk& disk = SystemDisk());
 
   // Shows the window in the middle of its screen.
   void ShowCentered();
@@ -38,6 +41,8 @@ class MainWindow : public QWidget {
   void ShowOrHideLinksPerPage();
   void RunGeneration();
   void OpenReadMePage();
+
+  Disk& disk_;
 
   // The controls bear the names they have in the window's drawing, which are
   // also their Qt object names.
