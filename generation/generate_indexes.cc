@@ -58,10 +58,11 @@ void GenerateIndexes(RunInputs& inputs, Disk& disk) {
   PageCounters counters;
   std::int16_t last_page = 0;  // The highest page that received a record.
   RecordOutput pages(disk, &inputs);
+  std::string page_path = PathInFolder(folder, PageFileName(counters.page));
   for (std::size_t index = 0; index < names.size(); ++index) {
     const std::string_view name = names[index];
     if (filter_on && name.find(filter_text) == std::string_view::npos) continue;
-    pages.Append(PathInFolder(folder, PageFileName(counters.page)), name, /*log_line=*/true);
+    pages.Append(page_path, name, /*log_line=*/true);
     if (!paging_on) continue;
     last_page = counters.page;
     try {
@@ -71,6 +72,7 @@ void GenerateIndexes(RunInputs& inputs, Disk& disk) {
       pages.Close();
       throw;
     }
+    if (counters.page != last_page) page_path = PathInFolder(folder, PageFileName(counters.page));
   }
   pages.Close();
 
