@@ -23,6 +23,7 @@
 #include "testing/folder_snapshot.h"
 #include "testing/memory_file_system.h"
 #include "testing/temp_folder.h"
+#include "testing/test_name.h"
 
 namespace quillfold {
 namespace {
@@ -306,11 +307,7 @@ TEST_P(FaultMatrixTest, ReportsTheFaultAndKeepsEveryOldByte) {
 
 INSTANTIATE_TEST_SUITE_P(Rows, FaultMatrixTest, ::testing::ValuesIn(kRows),
                          [](const ::testing::TestParamInfo<FaultRow>& info) {
-                           std::string name;
-                           for (const char c : info.param.what) {
-                             if (std::isalnum(static_cast<unsigned char>(c))) name += c;
-                           }
-                           return name;
+                           return testing::TestName(info.param.what);
                          });
 
 }  // namespace

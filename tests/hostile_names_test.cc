@@ -16,6 +16,7 @@
 #include "testing/folder_snapshot.h"
 #include "testing/link_record_decoder.h"
 #include "testing/temp_folder.h"
+#include "testing/test_name.h"
 
 namespace quillfold {
 namespace {
@@ -130,11 +131,7 @@ TEST_P(HostileNamesTest, EveryNameComesBackFromItsRecord) {
 
 INSTANTIATE_TEST_SUITE_P(Rows, HostileNamesTest, ::testing::ValuesIn(kRows),
                          [](const ::testing::TestParamInfo<NamesRow>& info) {
-                           std::string name;
-                           for (const char c : info.param.what) {
-                             if (std::isalnum(static_cast<unsigned char>(c))) name += c;
-                           }
-                           return name;
+                           return testing::TestName(info.param.what);
                          });
 
 }  // namespace
