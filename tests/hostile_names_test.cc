@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <cctype>
 #include <optional>
 #include <ostream>
 #include <string>
