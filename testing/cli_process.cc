@@ -11,6 +11,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <thread>
 
@@ -18,6 +20,36 @@ namespace quillfold::testing {
 namespace {
 
 constexpr uid_t kNobody = 65534;
+
+// A copy of a program that the user nobody can run. Where it was built may
+// be out of that user's reach (a build below /root, whose folder is
+// private); /tmp is open to all and, unlike a memory file system, seldom
+// mounted without the right to run programs.
+class ProgramCopy {
+ public:
+  explicit ProgramCopy(const std::string& program) {
+    namespace fs = std::filesystem;
+    std::string folder = "/tmp/quillfold-program-XXXXXX";
+    if (mkdtemp(folder.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+    folder_ = folder;
+    fs::permissions(folder_, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec |
+                                 fs::perms::group_read | fs::perms::others_read);
+    path_ = folder_ + "/" + fs::path(program).filename().string();
+    fs::copy_file(program, path_);
+  }
+  ProgramCopy(const ProgramCopy&) = delete;
+  ProgramCopy& operator=(const ProgramCopy&) = delete;
+  ~ProgramCopy() {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+  }
+
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string folder_;
+  std::string path_;
+};
 
 std::string ReadToEnd(int fd) {
   std::string data;
@@ -110,10 +142,13 @@ void LimitOpenFilesAtFirstFolder(pid_t child, int limit) {
 HostileResult RunHostile(const std::vector<std::string>& argv, const HostileStart& start) {
   // Everything the child needs is prepared before fork: after it, the child
   // of a threaded process may only make plain system calls.
+  const bool drop_privileges = start.as_nobody && geteuid() == 0;
+  std::optional<ProgramCopy> copy;
+  if (drop_privileges) copy.emplace(argv.at(0));
   std::vector<char*> args;
   for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
+  if (copy) args[0] = const_cast<char*>(copy->path().c_str());
   args.push_back(nullptr);
-  const bool drop_privileges = start.as_nobody && geteuid() == 0;
 
   int out_pipe[2], err_pipe[2];
   if (pipe2(out_pipe, O_CLOEXEC) != 0 || pipe2(err_pipe, O_CLOEXEC) != 0) {
