@@ -283,6 +283,16 @@ TEST_F(GenerateIndexesTest, APageFileThatIsAFolderFailsOnItsEntry) {
             Grown(before, {{"index1.html", Records({order[0], order[1]})}}));
 }
 
+TEST_F(GenerateIndexesTest, APageFileThatIsAPipeWithoutReaderFailsInsteadOfWaiting) {
+  MakeFiles({"a"});
+  ASSERT_EQ(mkfifo((folder_ / "index1.html").c_str(), 0644), 0);
+  FakeRunInputs inputs = Inputs();
+  inputs.filter_switch = 1;
+  inputs.filter_text = "a";
+  EXPECT_EQ(RunGeneration(inputs), 75);
+  EXPECT_EQ(inputs.log, "a\r\n");
+}
+
 TEST_F(GenerateIndexesTest, AFullDiskFailsInTheMiddleOfARun) {
   MakeFiles({"a", "b", "c", "d"});
   symlink("/dev/full", (folder_ / "index2.html").c_str());
