@@ -1,7 +1,9 @@
 // The command-line front end as a user runs it.
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -80,6 +82,21 @@ TEST(CliTest, AnswersHelpAndVersion) {
   const HostileResult help = RunCli({"--help"});
   EXPECT_EQ(help.exit_code, 0);
   EXPECT_EQ(help.out.substr(0, 7), "Usage: ");
+}
+
+TEST(CliTest, AnOutputThatCannotBeWrittenIsReportedAfterTheRun) {
+  TempFolder folder;
+  WriteFile(folder / "a.txt", "");
+  const std::string command = std::string(QUILLFOLD_CLI_PATH) + " --filter .txt '" + folder.path() +
+                              "' > /dev/full 2> '" + (folder / "err") + "'";
+  const int status = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  EXPECT_EQ(ReadFile(folder / "err"),
+            "quillfold-cli: the list of linked names is incomplete: No space left on device\n");
+  std::string record;
+  AppendLinkRecord(record, "a.txt", "a.txt");
+  EXPECT_EQ(ReadFile(folder / "index1.html"), record);
 }
 
 }  // namespace

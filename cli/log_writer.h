@@ -6,9 +6,10 @@
 
 namespace quillfold {
 
-// Writes log lines to a descriptor through a buffer. Once the reader has
-// gone (a closed pipe, as with `| head`), further lines are dropped quietly:
-// the run itself must go on and write every record.
+// Writes log lines to a descriptor through a buffer. Once a write fails,
+// further lines are dropped: the run itself must go on and write every
+// record. A reader that went away (a closed pipe, as with `| head`) is no
+// failure; any other reason is kept for the caller to report.
 class LogWriter {
  public:
   explicit LogWriter(int fd) : fd_(fd) {}
@@ -19,9 +20,14 @@ class LogWriter {
   void AddLine(std::string_view line);
   void Flush();
 
+  // The system's reason for lines that could not be written, 0 when every
+  // line reached the descriptor or its reader went away.
+  int error() const { return error_; }
+
  private:
   int fd_;
-  bool reader_gone_ = false;
+  bool stopped_ = false;
+  int error_ = 0;
   std::string buffer_;
 };
 

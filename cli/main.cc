@@ -5,6 +5,7 @@
 #include <clocale>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,6 +65,13 @@ int Run(const CommandLine& command) {
   try {
     CommandLineInputs inputs(command, AbsoluteFolder(command.folder), log);
     GenerateIndexes(inputs);
+    log.Flush();
+    if (log.error() != 0) {
+      // Every record is written; only the list of names is incomplete.
+      std::fprintf(stderr, "quillfold-cli: the list of linked names is incomplete: %s\n",
+                   std::strerror(log.error()));
+      return kExitRunFailed;
+    }
     return 0;
   } catch (const Error& error) {
     log.Flush();
