@@ -2,6 +2,8 @@
 # Takes docs/screenshot.png: the window on a private Xvfb display after a
 # run over a small sample folder, with both options ticked.
 # Usage: docs/take-screenshot.sh PATH_TO_QUILLFOLD
+# Needs ImageMagick's import (apt-get install imagemagick), which nothing
+# else here uses.
 set -eu
 program=$(realpath "$1")
 output=$(realpath "$(dirname "$0")")/screenshot.png
