@@ -31,9 +31,11 @@ bool IsFolder(int dir_fd, const dirent& entry) {
   return fstatat(dir_fd, entry.d_name, &status, 0) == 0 && S_ISDIR(status.st_mode);
 }
 
-}  // namespace
+enum class EntryKind { kFile, kFolder };
 
-FileNameList ListFolderFiles(const std::string& folder) {
+// The entries of `folder` of one kind; anything that is not a folder counts
+// as a file.
+FileNameList ListEntries(const std::string& folder, EntryKind kind) {
   std::unique_ptr<DIR, DirCloser> dir(opendir(folder.c_str()));
   if (!dir) throw FileError(errno, folder);
   const int dir_fd = dirfd(dir.get());
@@ -45,10 +47,22 @@ FileNameList ListFolderFiles(const std::string& folder) {
       if (errno != 0) throw FileError(errno, folder);
       break;
     }
-    if (IsDot(entry->d_name) || IsFolder(dir_fd, *entry)) continue;
+    if (IsDot(entry->d_name) || IsFolder(dir_fd, *entry) != (kind == EntryKind::kFolder)) {
+      continue;
+    }
     names.Add(entry->d_name);
   }
   return names;
+}
+
+}  // namespace
+
+FileNameList ListFolderFiles(const std::string& folder) {
+  return ListEntries(folder, EntryKind::kFile);
+}
+
+FileNameList ListSubfolders(const std::string& folder) {
+  return ListEntries(folder, EntryKind::kFolder);
 }
 
 }  // namespace quillfold

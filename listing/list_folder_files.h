@@ -16,6 +16,11 @@ namespace quillfold {
 // cannot be read raises its file error.
 FileNameList ListFolderFiles(const std::string& folder);
 
+// The names of the folders directly in `folder`, "." and ".." left out, in
+// the order the system enumerates them; a symbolic link to a folder counts
+// as a folder. Raises the same errors as ListFolderFiles.
+FileNameList ListSubfolders(const std::string& folder);
+
 }  // namespace quillfold
 
 #endif  // QUILLFOLD_LISTING_LIST_FOLDER_FILES_H_

@@ -33,7 +33,7 @@ int ErrorNumberOf(const std::string& folder) {
   return 0;
 }
 
-TEST(ListFolderFilesTest, ListsFilesAndWhatLinksPointAtButNoFolders) {
+TEST(ListFolderFilesTest, ListsFilesAndFoldersApartWithLinksAsWhatTheyPointAt) {
   TempFolder folder;
   WriteFile(folder / "a.txt", "");
   WriteFile(folder / ".hidden", "");
@@ -48,6 +48,10 @@ TEST(ListFolderFilesTest, ListsFilesAndWhatLinksPointAtButNoFolders) {
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<std::string>{".hidden", "a.txt", "dangling", "index1.html",
                                              "link-to-file"}));
+
+  std::vector<std::string> folders = Names(ListSubfolders(folder.path()));
+  std::sort(folders.begin(), folders.end());
+  EXPECT_EQ(folders, (std::vector<std::string>{".git", "link-to-folder", "sub"}));
 }
 
 TEST(ListFolderFilesTest, KeepsTheSystemsEnumerationOrder) {

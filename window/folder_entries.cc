@@ -1,16 +1,11 @@
 #include "window/folder_entries.h"
 
-#include <dirent.h>
-#include <sys/stat.h>
-
 #include <QFile>
 #include <QString>
 #include <algorithm>
-#include <cerrno>
-#include <memory>
 #include <utility>
 
-#include "runtime/error.h"
+#include "listing/list_folder_files.h"
 
 namespace quillfold {
 namespace {
@@ -19,27 +14,14 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
   return folder == "/" ? "/" + name : folder + "/" + name;
 }
 
-bool IsFolder(const std::string& folder, const dirent& entry) {
-  if (entry.d_type == DT_DIR) return true;
-  if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN) return false;
-  // Links, and file systems that do not report types, need a look at the
-  // target itself.
-  struct stat status;
-  return stat(JoinPath(folder, entry.d_name).c_str(), &status) == 0 && S_ISDIR(status.st_mode);
-}
-
-std::vector<std::string> SubfolderNames(const std::string& folder) {
-  std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(folder.c_str()), closedir);
-  if (!dir) throw FileError(errno, folder);
+// The sub-folders the list shows: those whose names start with a dot are
+// left out, as file managers hide them.
+std::vector<std::string> ShownSubfolderNames(const std::string& folder) {
+  const FileNameList subfolders = ListSubfolders(folder);
   std::vector<std::string> names;
-  for (;;) {
-    errno = 0;
-    const dirent* entry = readdir(dir.get());
-    if (entry == nullptr) break;
-    if (entry->d_name[0] == '.') continue;  // Also skips "." and "..".
-    if (IsFolder(folder, *entry)) names.emplace_back(entry->d_name);
+  for (std::size_t i = 0; i < subfolders.size(); ++i) {
+    if (!subfolders[i].starts_with('.')) names.emplace_back(subfolders[i]);
   }
-  if (errno != 0) throw FileError(errno, folder);
   return names;
 }
 
@@ -77,7 +59,7 @@ std::vector<FolderEntry> FolderPathEntries(const std::string& folder) {
 }
 
 std::vector<FolderEntry> FolderEntries(const std::string& folder) {
-  std::vector<std::string> names = SubfolderNames(folder);
+  std::vector<std::string> names = ShownSubfolderNames(folder);
   SortIgnoringCase(names);
   std::vector<FolderEntry> entries = FolderPathEntries(folder);
   const int depth = static_cast<int>(entries.size());
