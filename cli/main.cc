@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <clocale>
 #include <csignal>
 #include <cstdio>

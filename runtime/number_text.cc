@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 #include "runtime/error.h"
 
@@ -23,14 +24,23 @@ constexpr std::int64_t kExponentLimit = 1'000'000'000'000'000;
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::string Quoted(std::string_view text) {
-  std::string quoted;
-  quoted.reserve(text.size() + 2);
-  quoted += '"';
-  quoted += text;
-  quoted += '"';
-  return quoted;
+Error Described(int number, std::string_view text, std::string_view reason) {
+  std::string detail;
+  detail.reserve(text.size() + reason.size() + 2);
+  detail += '"';
+  detail += text;
+  detail += '"';
+  detail += reason;
+  return Error(number, std::move(detail));
 }
+
+Error NotANumber(std::string_view text) {
+  return Described(kTypeMismatch, text, " is not a number");
+}
+Error OutsideInt16(std::string_view text) {
+  return Described(kOverflow, text, " is outside -32768 to 32767");
+}
+Error TooLarge(std::string_view text) { return Described(kOverflow, text, " is too large"); }
 
 // A number as exact decimal digits: the value is digits * 10^exponent.
 struct Decimal {
@@ -99,7 +109,7 @@ Decimal Parse(std::string_view text, const NumberSeparators& separators) {
       ++fraction_digits;
     }
   }
-  if (!any_digit) throw Error(kTypeMismatch, Quoted(text) + " is not a number");
+  if (!any_digit) throw NotANumber(text);
 
   std::int64_t exponent = 0;
   if (!rest.empty() && (rest.front() == 'e' || rest.front() == 'E')) {
@@ -111,7 +121,7 @@ Decimal Parse(std::string_view text, const NumberSeparators& separators) {
       Consume(rest, "+");
     }
     if (rest.empty() || !IsDigit(rest.front())) {
-      throw Error(kTypeMismatch, Quoted(text) + " is not a number");
+      throw NotANumber(text);
     }
     while (!rest.empty() && IsDigit(rest.front())) {
       exponent = std::min(exponent * 10 + (rest.front() - '0'), kExponentLimit);
@@ -119,7 +129,7 @@ Decimal Parse(std::string_view text, const NumberSeparators& separators) {
     }
     if (negative_exponent) exponent = -exponent;
   }
-  if (!rest.empty()) throw Error(kTypeMismatch, Quoted(text) + " is not a number");
+  if (!rest.empty()) throw NotANumber(text);
 
   const std::size_t significant = number.digits.find_last_not_of('0') + 1;  // npos + 1 == 0
   const auto trailing_zeros = static_cast<std::int64_t>(number.digits.size() - significant);
@@ -132,7 +142,7 @@ std::int16_t ToInt16(const Decimal& number, std::string_view text) {
   if (number.digits.empty()) return 0;
   const std::int64_t point = number.Point();
   // Five digits before the point already make at least 100000.
-  if (point > 5) throw Error(kOverflow, Quoted(text) + " is outside -32768 to 32767");
+  if (point > 5) throw OutsideInt16(text);
   // Below 0.1 the value rounds to zero.
   if (point < 0) return 0;
 
@@ -152,7 +162,7 @@ std::int16_t ToInt16(const Decimal& number, std::string_view text) {
     if (more_than_half || (exactly_half && magnitude % 2 == 1)) ++magnitude;
   }
   if (magnitude > (number.negative ? 32768 : 32767)) {
-    throw Error(kOverflow, Quoted(text) + " is outside -32768 to 32767");
+    throw OutsideInt16(text);
   }
   return static_cast<std::int16_t>(number.negative ? -magnitude : magnitude);
 }
@@ -163,7 +173,7 @@ double ToDouble(const Decimal& number, std::string_view text) {
   // Decided here rather than left to std::from_chars, so that the exponent
   // handed to it stays small and its range error needs no second guess.
   const std::int64_t point = number.Point();
-  if (point > 309) throw Error(kOverflow, Quoted(text) + " is too large");
+  if (point > 309) throw TooLarge(text);
   if (point < -330) return sign * 0.0;
 
   // The digits in the C locale's notation, which std::from_chars reads
@@ -179,7 +189,7 @@ double ToDouble(const Decimal& number, std::string_view text) {
   const auto result = std::from_chars(c_text.data(), c_text.data() + c_text.size(), value);
   if (result.ec == std::errc::result_out_of_range) {
     // libstdc++ reports underflow to zero the same way as overflow.
-    if (point > 0) throw Error(kOverflow, Quoted(text) + " is too large");
+    if (point > 0) throw TooLarge(text);
     return sign * 0.0;
   }
   return sign * value;

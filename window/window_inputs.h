@@ -39,9 +39,6 @@ class WindowInputs : public RunInputs {
   void ClearLog() override;
   void AppendLogLine(std::string_view name) override;
 
-  // The log's text: each name followed by CR LF.
-  const QByteArray& LogText() const { return log_text_; }
-
   // Puts the log into the log box, one name a line, from its first line.
   // A run that failed before clearing the log leaves the box as it was.
   void ShowLog();
