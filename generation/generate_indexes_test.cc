@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -14,6 +13,7 @@
 #include "listing/list_folder_files.h"
 #include "runtime/error.h"
 #include "testing/fake_run_inputs.h"
+#include "testing/folder_snapshot.h"
 #include "testing/memory_file_system.h"
 #include "testing/temp_folder.h"
 #include "testing/unprivileged.h"
@@ -22,12 +22,13 @@ namespace quillfold {
 namespace {
 
 using testing::FakeRunInputs;
+using testing::Grown;
 using testing::ReadFile;
-using testing::ReadFolder;
+using testing::SnapshotFolder;
 using testing::TempFolder;
 using testing::WriteFile;
 
-using Files = std::map<std::string, std::string>;
+using Files = testing::FolderBytes;
 
 std::string Records(const std::vector<std::string>& names) {
   std::string records;
@@ -70,12 +71,6 @@ class GenerateIndexesTest : public ::testing::Test {
     inputs.folder_path = folder_.path();
     return inputs;
   }
-  // The folder after a run: what it held before plus `added`, appended.
-  Files Grown(const Files& before, const Files& added) {
-    Files expected = before;
-    for (const auto& [name, content] : added) expected[name] += content;
-    return expected;
-  }
 
   TempFolder folder_;
 };
@@ -84,12 +79,12 @@ TEST_F(GenerateIndexesTest, LinksEveryFileInListingOrderOnOnePage) {
   MakeFiles({"a.txt", "b.pdf"});
   mkdir((folder_ / "sub").c_str(), 0755);
   const std::vector<std::string> order = ListingOrder(folder_.path());
-  const Files before = ReadFolder(folder_.path());
+  const Files before = SnapshotFolder(folder_.path());
   FakeRunInputs inputs = Inputs();
   inputs.links_per_page_text = "3";  // Ignored with paging off.
   ASSERT_EQ(RunGeneration(inputs), 0);
   EXPECT_EQ(inputs.log, Log(order));
-  EXPECT_EQ(ReadFolder(folder_.path()), Grown(before, {{"index1.html", Records(order)}}));
+  EXPECT_EQ(SnapshotFolder(folder_.path()), Grown(before, {{"index1.html", Records(order)}}));
 }
 
 TEST_F(GenerateIndexesTest, FilterKeepsNamesContainingTheTextCaseSensitively) {
@@ -141,7 +136,7 @@ TEST_F(GenerateIndexesTest, PagingSpreadsRecordsAndListsTheWrittenPages) {
     inputs.links_per_page_text = c.links_per_page;
     ASSERT_EQ(RunGeneration(inputs), 0);
 
-    Files expected = ReadFolder(folder.path());
+    Files expected = SnapshotFolder(folder.path());
     std::vector<std::string> pages;
     auto next = order.begin();
     for (const int size : c.page_sizes) {
@@ -151,7 +146,7 @@ TEST_F(GenerateIndexesTest, PagingSpreadsRecordsAndListsTheWrittenPages) {
       pages.push_back(page);
     }
     expected["index.html"] = Records(pages);
-    EXPECT_EQ(ReadFolder(folder.path()), expected);
+    EXPECT_EQ(SnapshotFolder(folder.path()), expected);
     EXPECT_EQ(inputs.log, Log(order));
   }
 }
@@ -165,7 +160,7 @@ TEST_F(GenerateIndexesTest, RunsTwiceByAppendingAfterOldContent) {
   ASSERT_EQ(RunGeneration(inputs), 0);
   // The second run also links what the first one wrote.
   const std::vector<std::string> second_order = ListingOrder(folder_.path());
-  const Files after_first = ReadFolder(folder_.path());
+  const Files after_first = SnapshotFolder(folder_.path());
   ASSERT_EQ(RunGeneration(inputs), 0);
 
   Files added;
@@ -177,7 +172,7 @@ TEST_F(GenerateIndexesTest, RunsTwiceByAppendingAfterOldContent) {
     pages.push_back("index" + std::to_string(i) + ".html");
   }
   added["index.html"] = Records(pages);
-  EXPECT_EQ(ReadFolder(folder_.path()), Grown(after_first, added));
+  EXPECT_EQ(SnapshotFolder(folder_.path()), Grown(after_first, added));
   EXPECT_EQ(ReadFile(folder_ / "index.html").substr(0, 17), "no line end<body>");
 }
 
@@ -189,13 +184,13 @@ TEST_F(GenerateIndexesTest, AFolderWithoutFilesGetsNoRecordAndNoLogLine) {
     inputs.paging_switch = 1;
     ASSERT_EQ(RunGeneration(inputs), 0);
     EXPECT_EQ(inputs.log, "");
-    EXPECT_EQ(ReadFolder(folder_.path()), Files{});
+    EXPECT_EQ(SnapshotFolder(folder_.path()), Files{});
   }
 }
 
 TEST_F(GenerateIndexesTest, ALinksPerPageTextThatIsNoSmallNumberChangesNothing) {
   MakeFiles({"a.txt"});
-  const Files before = ReadFolder(folder_.path());
+  const Files before = SnapshotFolder(folder_.path());
   const struct {
     std::string text;
     int number;
@@ -208,7 +203,7 @@ TEST_F(GenerateIndexesTest, ALinksPerPageTextThatIsNoSmallNumberChangesNothing) 
       inputs.links_per_page_text = c.text;
       EXPECT_EQ(RunGeneration(inputs), c.number);
       EXPECT_EQ(inputs.log, "previous log\r\n");
-      EXPECT_EQ(ReadFolder(folder_.path()), before);
+      EXPECT_EQ(SnapshotFolder(folder_.path()), before);
     }
   }
 }
@@ -221,7 +216,7 @@ TEST_F(GenerateIndexesTest, AMissingFolderIsNotFoundAfterTheLogIsCleared) {
     EXPECT_EQ(RunGeneration(inputs), 76);
     EXPECT_EQ(inputs.log, "");
   }
-  EXPECT_EQ(ReadFolder(folder_.path()), Files{});
+  EXPECT_EQ(SnapshotFolder(folder_.path()), Files{});
 }
 
 // The overflow tests make tens of thousands of files; in memory that takes
@@ -273,13 +268,13 @@ TEST_F(GenerateIndexesTest, APageFileThatIsAFolderFailsOnItsEntry) {
   MakeFiles({"a", "b", "c"});
   mkdir((folder_ / "index2.html").c_str(), 0755);
   const std::vector<std::string> order = ListingOrder(folder_.path());
-  const Files before = ReadFolder(folder_.path());
+  const Files before = SnapshotFolder(folder_.path());
   FakeRunInputs inputs = Inputs();
   inputs.paging_switch = 1;
   inputs.links_per_page_text = "2";
   EXPECT_EQ(RunGeneration(inputs), 75);
   EXPECT_EQ(inputs.log, Log({order[0], order[1], order[2]}));
-  EXPECT_EQ(ReadFolder(folder_.path()),
+  EXPECT_EQ(SnapshotFolder(folder_.path()),
             Grown(before, {{"index1.html", Records({order[0], order[1]})}}));
 }
 
@@ -297,13 +292,13 @@ TEST_F(GenerateIndexesTest, AFullDiskFailsInTheMiddleOfARun) {
   MakeFiles({"a", "b", "c", "d"});
   symlink("/dev/full", (folder_ / "index2.html").c_str());
   const std::vector<std::string> order = ListingOrder(folder_.path());
-  const Files before = ReadFolder(folder_.path());
+  const Files before = SnapshotFolder(folder_.path());
   FakeRunInputs inputs = Inputs();
   inputs.paging_switch = 1;
   inputs.links_per_page_text = "2";
   EXPECT_EQ(RunGeneration(inputs), 61);
   EXPECT_EQ(inputs.log, Log({order[0], order[1], order[2]}));
-  Files after = ReadFolder(folder_.path());
+  Files after = SnapshotFolder(folder_.path());
   after.erase("index2.html");  // /dev/full reads as endless zeros.
   Files expected = Grown(before, {{"index1.html", Records({order[0], order[1]})}});
   expected.erase("index2.html");
@@ -334,7 +329,7 @@ TEST_F(GenerateIndexesTest, PermissionFaultsAsAnUnprivilegedUser) {
     });
     EXPECT_EQ(result, std::to_string(c.number) + "|" + c.log);
     chmod(folder.path().c_str(), 0755);
-    EXPECT_EQ(ReadFolder(folder.path()), (Files{{"a", "old"}}));
+    EXPECT_EQ(SnapshotFolder(folder.path()), (Files{{"a", "old"}}));
   }
 }
 

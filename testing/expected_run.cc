@@ -61,9 +61,4 @@ FolderBytes ExpectedRecords(const std::vector<std::string>& names, int links_per
   return added;
 }
 
-FolderBytes Grown(FolderBytes before, const FolderBytes& added) {
-  for (const auto& [name, bytes] : added) before[name] += bytes;
-  return before;
-}
-
 }  // namespace quillfold::testing

@@ -1,14 +1,12 @@
 #ifndef QUILLFOLD_TESTING_EXPECTED_RUN_H_
 #define QUILLFOLD_TESTING_EXPECTED_RUN_H_
 
-#include <map>
 #include <string>
 #include <vector>
 
-namespace quillfold::testing {
+#include "testing/folder_snapshot.h"
 
-// Files by name with their bytes.
-using FolderBytes = std::map<std::string, std::string>;
+namespace quillfold::testing {
 
 // The names of the entries directly in `folder` that are not folders (a link
 // counts as what it points to), in the order the system enumerates them:
@@ -23,9 +21,6 @@ void MakeEmptyFiles(const std::string& folder, const std::vector<std::string>& n
 // index1.html; otherwise page k takes the k-th group of that many names and
 // index.html lists every page written.
 FolderBytes ExpectedRecords(const std::vector<std::string>& names, int links_per_page);
-
-// `before` with `added` appended to the files it names (created if absent).
-FolderBytes Grown(FolderBytes before, const FolderBytes& added);
 
 }  // namespace quillfold::testing
 

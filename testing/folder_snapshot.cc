@@ -94,4 +94,9 @@ std::string FirstDifference(const FolderBytes& expected, const FolderBytes& actu
   return "";
 }
 
+FolderBytes Grown(FolderBytes before, const FolderBytes& added) {
+  for (const auto& [name, bytes] : added) before[name] += bytes;
+  return before;
+}
+
 }  // namespace quillfold::testing

@@ -1,11 +1,13 @@
 #ifndef QUILLFOLD_TESTING_FOLDER_SNAPSHOT_H_
 #define QUILLFOLD_TESTING_FOLDER_SNAPSHOT_H_
 
+#include <map>
 #include <string>
 
-#include "testing/expected_run.h"
-
 namespace quillfold::testing {
+
+// Files by name with their bytes.
+using FolderBytes = std::map<std::string, std::string>;
 
 // Every regular file directly in `folder` with its bytes, links and folders
 // left out (a link to a device would read forever). The folder is reached one
@@ -16,6 +18,9 @@ FolderBytes SnapshotFolder(const std::string& folder);
 // Empty when the two are equal; otherwise the first difference in words,
 // short enough for a test message even for folders of many large files.
 std::string FirstDifference(const FolderBytes& expected, const FolderBytes& actual);
+
+// `before` with `added` appended to the files it names (created if absent).
+FolderBytes Grown(FolderBytes before, const FolderBytes& added);
 
 }  // namespace quillfold::testing
 

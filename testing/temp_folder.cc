@@ -46,14 +46,4 @@ void WriteFile(const std::string& path, std::string_view content) {
   if (!out) throw std::runtime_error("cannot write " + path);
 }
 
-std::map<std::string, std::string> ReadFolder(const std::string& folder) {
-  std::map<std::string, std::string> files;
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    if (entry.is_regular_file()) {
-      files[entry.path().filename().string()] = ReadFile(entry.path().string());
-    }
-  }
-  return files;
-}
-
 }  // namespace quillfold::testing

@@ -1,7 +1,6 @@
 #ifndef QUILLFOLD_TESTING_TEMP_FOLDER_H_
 #define QUILLFOLD_TESTING_TEMP_FOLDER_H_
 
-#include <map>
 #include <string>
 #include <string_view>
 
@@ -26,8 +25,6 @@ class TempFolder {
 std::string ReadFile(const std::string& path);
 // Creates or replaces the file with exactly `content`.
 void WriteFile(const std::string& path, std::string_view content);
-// Every regular file directly in `folder` with its content, by name.
-std::map<std::string, std::string> ReadFolder(const std::string& folder);
 
 }  // namespace quillfold::testing
 

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "testing/folder_snapshot.h"
 #include "testing/temp_folder.h"
 #include "window/folder_list.h"
 #include "window/tests/window_test_support.h"
@@ -276,7 +277,7 @@ TEST_F(RunTest, Step2WritesPagesAndMasterIndexForTheFilteredFiles) {
   std::string page1, page2;
   for (int i = 0; i < 3; ++i) page1 += Record(log[i].toStdString());
   for (int i = 3; i < 6; ++i) page2 += Record(log[i].toStdString());
-  std::map<std::string, std::string> files = testing::ReadFolder(Site());
+  std::map<std::string, std::string> files = testing::SnapshotFolder(Site());
   for (const char* name :
        {"a.pdf", "b.txt", "c.pdf", "d.PDF", "e.pdf.bak", "f.pdf", "g.doc", "h.pdf", "i.pdf"}) {
     EXPECT_EQ(files[name], "x") << name;
@@ -287,7 +288,7 @@ TEST_F(RunTest, Step2WritesPagesAndMasterIndexForTheFilteredFiles) {
                        {"index2.html", page2},
                        {"index.html", Record("index1.html") + Record("index2.html")},
                    }));
-  EXPECT_TRUE(testing::ReadFolder(temp_ / "other").empty());
+  EXPECT_TRUE(testing::SnapshotFolder(temp_ / "other").empty());
 }
 
 TEST_F(RunTest, LogShowsFromItsFirstLine) {
@@ -350,14 +351,14 @@ TEST_F(RunTest, NumberThatIsNoNumberIsReportedAndNothingIsTouched) {
     EXPECT_EQ(capture.reports[0].text, c.report);
     EXPECT_EQ(capture.reports[0].buttons, QMessageBox::Ok);
     EXPECT_EQ(text1->toPlainText(), "earlier log");
-    EXPECT_EQ(testing::ReadFolder(Site()),
+    EXPECT_EQ(testing::SnapshotFolder(Site()),
               (std::map<std::string, std::string>{{"a.txt", "x"}, {"b.txt", "x"}}));
   }
 
   // The program carries on: a good number then runs.
   testing::TypeReplacing(Find(*window_, "Text3"), "1");
   ClickStep2();
-  EXPECT_EQ(testing::ReadFolder(Site()).size(), 5u);  // a, b, index1, index2, index.html
+  EXPECT_EQ(testing::SnapshotFolder(Site()).size(), 5u);  // a, b, index1, index2, index.html
 }
 
 TEST_F(RunTest, FailedWriteShowsTheLogSoFarAndTheReport) {
