@@ -6,79 +6,20 @@
 // Every run starts from the same folder: the page files a run wrote are
 // removed before the next one, outside the timed part.
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "bench/bench_support.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Measurement {
-  double seconds;
-  long peak_kib;
-};
-
-// Runs argv in `dir` with its output discarded; the time and peak memory.
-Measurement Time(const std::vector<std::string>& argv, const std::string& dir) {
-  const auto start = std::chrono::steady_clock::now();
-  const pid_t child = fork();
-  if (child == 0) {
-    if (chdir(dir.c_str()) != 0) _exit(126);
-    const int null_fd = open("/dev/null", O_WRONLY);
-    dup2(null_fd, STDOUT_FILENO);
-    std::vector<char*> args;
-    for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
-    args.push_back(nullptr);
-    execvp(args[0], args.data());
-    _exit(127);
-  }
-  int status = 0;
-  rusage usage{};
-  wait4(child, &status, 0, &usage);
-  const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-    std::fprintf(stderr, "%s failed with status %d\n", argv[0].c_str(), status);
-    std::exit(1);
-  }
-  return {elapsed.count(), usage.ru_maxrss};
-}
-
-void MakeFolder(const std::string& folder, int files) {
-  fs::create_directories(folder);
-  for (int i = 0; i < files; ++i) {
-    char name[64];
-    std::snprintf(name, sizeof name, "%s/document-%07d.txt", folder.c_str(), i);
-    const int fd = open(name, O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0) {
-      std::perror(name);
-      std::exit(1);
-    }
-    close(fd);
-  }
-}
-
-void RemoveRunOutput(const std::string& folder) {
-  DIR* dir = opendir(folder.c_str());
-  std::vector<std::string> outputs;
-  while (const dirent* entry = readdir(dir)) {
-    const std::string name = entry->d_name;
-    if (name.starts_with("index") && name.ends_with(".html")) outputs.push_back(name);
-  }
-  closedir(dir);
-  for (const std::string& name : outputs) unlink((folder + "/" + name).c_str());
-}
+using quillfold::bench::Measurement;
 
 // The fastest of `runs`, the usual way to keep the machine's noise out;
 // the peak memory is the largest seen.
@@ -86,10 +27,10 @@ Measurement Best(const std::vector<std::string>& argv, const std::string& dir, i
                  const std::string& cleanup_folder) {
   Measurement best{1e300, 0};
   for (int i = 0; i < runs; ++i) {
-    const Measurement m = Time(argv, dir);
+    const Measurement m = quillfold::bench::TimeCommand(argv, dir);
     best.seconds = std::min(best.seconds, m.seconds);
     best.peak_kib = std::max(best.peak_kib, m.peak_kib);
-    if (!cleanup_folder.empty()) RemoveRunOutput(cleanup_folder);
+    if (!cleanup_folder.empty()) quillfold::bench::RemovePageFiles(cleanup_folder);
   }
   return best;
 }
@@ -117,8 +58,9 @@ int main(int argc, char** argv) {
   Measurement first_plain{0, 0}, first_paged{0, 0};
   for (const int files : sizes) {
     const std::string folder = scratch + "/files-" + std::to_string(files);
-    if (!fs::exists(folder)) MakeFolder(folder, files);
-    RemoveRunOutput(folder);
+    if (!fs::exists(folder))
+      quillfold::bench::MakeNumberedFiles(folder, "document-%07d.txt", files);
+    quillfold::bench::RemovePageFiles(folder);
     const std::string tree_out = scratch + "/tree-" + std::to_string(files) + ".html";
     const Measurement tree = Best({"tree", "-H", ".", "-L", "1", "-o", tree_out}, folder, runs, "");
     const Measurement plain = Best({cli, folder}, folder, runs, folder);

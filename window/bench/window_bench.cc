@@ -8,11 +8,6 @@
 //   --million      also measure a folder of 1,000,000 files (slow to create)
 //   --folder-root  where the scratch folders go (default /tmp)
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QApplication>
 #include <QCheckBox>
 #include <QPlainTextEdit>
@@ -27,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "window/application.h"
 #include "window/folder_list.h"
 #include "window/main_window.h"
@@ -37,30 +33,6 @@ using Clock = std::chrono::steady_clock;
 
 double SecondsSince(Clock::time_point start) {
   return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-void MakeFolderOfFiles(const std::string& folder, int count) {
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
-  char name[64];
-  for (int i = 0; i < count; ++i) {
-    std::snprintf(name, sizeof name, "/file%07d.txt", i);
-    const int fd = open((folder + name).c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
-    if (fd < 0 || close(fd) != 0) {
-      std::perror(name);
-      std::exit(1);
-    }
-  }
-}
-
-// Every run starts from the same folder: the pages of the last run go.
-void RemovePages(const std::string& folder) {
-  std::vector<std::string> pages;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    const std::string name = entry.path().filename().string();
-    if (name.starts_with("index") && name.ends_with(".html")) pages.push_back(entry.path());
-  }
-  for (const std::string& page : pages) std::filesystem::remove(page);
 }
 
 // Notes when the log box first paints a text that starts with a file name.
@@ -110,14 +82,9 @@ WindowTimes TimeWindowRun(const std::string& folder) {
 }
 
 double TimeCommandLineRun(const std::string& folder) {
-  const std::string command = std::string(QUILLFOLD_CLI_PATH) + " --paging --links-per-page 95 '" +
-                              folder + "' > /dev/null";
-  const Clock::time_point start = Clock::now();
-  if (std::system(command.c_str()) != 0) {
-    std::fprintf(stderr, "failed: %s\n", command.c_str());
-    std::exit(1);
-  }
-  return SecondsSince(start);
+  return quillfold::bench::TimeCommand(
+             {QUILLFOLD_CLI_PATH, "--paging", "--links-per-page", "95", folder}, folder)
+      .seconds;
 }
 
 double Median(std::vector<double> values) {
@@ -129,14 +96,15 @@ void Measure(const std::string& root, int count) {
   const std::string folder = root + "/quillfold-window-bench-" + std::to_string(count);
   std::printf("%d files: creating...\n", count);
   std::fflush(stdout);
-  MakeFolderOfFiles(folder, count);
+  std::filesystem::remove_all(folder);
+  quillfold::bench::MakeNumberedFiles(folder, "file%07d.txt", count);
   std::vector<double> first_line_times, ready_times, cli_times;
   for (int round = 0; round < 3; ++round) {
-    RemovePages(folder);
+    quillfold::bench::RemovePageFiles(folder);
     const WindowTimes window = TimeWindowRun(folder);
     first_line_times.push_back(window.first_line);
     ready_times.push_back(window.ready);
-    RemovePages(folder);
+    quillfold::bench::RemovePageFiles(folder);
     cli_times.push_back(TimeCommandLineRun(folder));
     std::printf("  round %d: window first line %.3f s (ready again %.3f s), command line %.3f s\n",
                 round + 1, window.first_line, window.ready, cli_times.back());
