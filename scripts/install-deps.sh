@@ -3,8 +3,8 @@
 # skipping the update when everything is already there.
 set -e
 packages="cmake g++ make clang clang-format libclang-rt-14-dev libgtest-dev libgmock-dev
-  libbenchmark-dev qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth xdotool x11-utils
-  fonts-dejavu-core locales tree desktop-file-utils appstream dpkg-dev file time"
+  qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xdotool fonts-dejavu-core locales tree
+  desktop-file-utils appstream dpkg-dev file"
 missing=""
 for package in $packages; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||
