@@ -1,7 +1,6 @@
 #include "testing/cli_process.h"
 
 #include <fcntl.h>
-#include <grp.h>
 #include <signal.h>
 #include <sys/ptrace.h>
 #include <sys/resource.h>
@@ -16,10 +15,10 @@
 #include <stdexcept>
 #include <thread>
 
+#include "testing/unprivileged.h"
+
 namespace quillfold::testing {
 namespace {
-
-constexpr uid_t kNobody = 65534;
 
 // A copy of a program that the user nobody can run. Where it was built may
 // be out of that user's reach (a build below /root, whose folder is
@@ -159,10 +158,7 @@ HostileResult RunHostile(const std::vector<std::string>& argv, const HostileStar
   if (child == 0) {
     dup2(out_pipe[1], STDOUT_FILENO);
     dup2(err_pipe[1], STDERR_FILENO);
-    if (drop_privileges &&
-        (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
-      _exit(125);
-    }
+    if (drop_privileges && !BecomeNobody()) _exit(125);
     if (!start.working_directory.empty() && chdir(start.working_directory.c_str()) != 0) {
       _exit(126);
     }

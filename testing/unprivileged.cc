@@ -13,6 +13,10 @@ constexpr uid_t kNobody = 65534;
 
 }  // namespace
 
+bool BecomeNobody() {
+  return setgroups(0, nullptr) == 0 && setgid(kNobody) == 0 && setuid(kNobody) == 0;
+}
+
 std::string RunUnprivileged(const std::function<std::string()>& body) {
   int pipe_fds[2];
   if (pipe(pipe_fds) != 0) throw std::runtime_error("pipe failed");
@@ -20,10 +24,7 @@ std::string RunUnprivileged(const std::function<std::string()>& body) {
   if (child < 0) throw std::runtime_error("fork failed");
   if (child == 0) {
     close(pipe_fds[0]);
-    if (geteuid() == 0 &&
-        (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
-      _exit(3);
-    }
+    if (geteuid() == 0 && !BecomeNobody()) _exit(3);
     const std::string result = body();
     std::size_t written = 0;
     while (written < result.size()) {

@@ -11,6 +11,11 @@ namespace quillfold::testing {
 // otherwise in a child as the current user. Returns what `body` returned.
 std::string RunUnprivileged(const std::function<std::string()>& body);
 
+// Makes the calling process the user "nobody" (uid and gid 65534, no
+// supplementary groups); for a child between fork and exec, as it makes
+// plain system calls only. Returns false when the system refused.
+bool BecomeNobody();
+
 }  // namespace quillfold::testing
 
 #endif  // QUILLFOLD_TESTING_UNPRIVILEGED_H_
