@@ -1,6 +1,8 @@
 #include "generation/link_record.h"
 
 #include <array>
+#include <cstdint>
+#include <string>
 
 namespace quillfold {
 namespace {
@@ -42,30 +44,89 @@ bool NeedsReference(unsigned char byte) {
   return byte < 0x20 || byte == 0x7F || byte == '&' || byte == '<' || byte == '>' || byte == '"';
 }
 
+void AppendReference(std::string& out, char32_t code_point) {
+  out += "&#";
+  out += std::to_string(static_cast<std::uint32_t>(code_point));
+  out += ';';
+}
+
+void AppendAscii(std::string& out, char c) {
+  switch (c) {
+    case '&':
+      out += "&amp;";
+      break;
+    case '<':
+      out += "&lt;";
+      break;
+    case '>':
+      out += "&gt;";
+      break;
+    case '"':
+      out += "&quot;";
+      break;
+    default:
+      if (NeedsReference(static_cast<unsigned char>(c))) {
+        AppendReference(out, static_cast<unsigned char>(c));
+      } else {
+        out += c;
+      }
+  }
+}
+
+bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+// The length of the well-formed UTF-8 sequence at the front of `bytes`, 0 when
+// there is none. The narrowed second-byte ranges after E0, ED, F0 and F4
+// rule out overlong forms, surrogates and code points past U+10FFFF.
+std::size_t SequenceLength(std::string_view bytes) {
+  const auto at = [&bytes](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+  const unsigned char lead = at(0);
+  std::size_t length;
+  unsigned char second_low = 0x80;
+  unsigned char second_high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) second_low = 0xA0;
+    if (lead == 0xED) second_high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) second_low = 0x90;
+    if (lead == 0xF4) second_high = 0x8F;
+  } else {
+    return 0;
+  }
+  if (bytes.size() < length || at(1) < second_low || at(1) > second_high) return 0;
+  for (std::size_t i = 2; i < length; ++i) {
+    if (!IsContinuation(at(i))) return 0;
+  }
+  return length;
+}
+
+char32_t DecodeSequence(std::string_view sequence) {
+  const auto lead = static_cast<unsigned char>(sequence[0]);
+  char32_t code_point = lead & (0x7F >> sequence.size());
+  for (const char c : sequence.substr(1)) code_point = (code_point << 6) | (c & 0x3F);
+  return code_point;
+}
+
+// The link text is pure ASCII, so a page reads the same whatever character
+// set a server or a browser assumes for it: every character outside ASCII
+// is a numeric reference to its code point, and each byte that is not part
+// of well-formed UTF-8 is one replacement character.
 void AppendText(std::string& out, std::string_view name) {
-  for (const char c : name) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (!NeedsReference(byte)) {
-      out += c;
-      continue;
-    }
-    switch (c) {
-      case '&':
-        out += "&amp;";
-        break;
-      case '<':
-        out += "&lt;";
-        break;
-      case '>':
-        out += "&gt;";
-        break;
-      case '"':
-        out += "&quot;";
-        break;
-      default:
-        out += "&#";
-        out += std::to_string(byte);
-        out += ';';
+  constexpr char32_t kReplacementCharacter = 0xFFFD;
+  for (std::size_t i = 0; i < name.size();) {
+    if (static_cast<unsigned char>(name[i]) < 0x80) {
+      AppendAscii(out, name[i]);
+      ++i;
+    } else if (const std::size_t length = SequenceLength(name.substr(i)); length != 0) {
+      AppendReference(out, DecodeSequence(name.substr(i, length)));
+      i += length;
+    } else {
+      AppendReference(out, kReplacementCharacter);
+      ++i;
     }
   }
 }

@@ -25,8 +25,10 @@ struct Form2 {
 // A file name may hold any byte but "/" and NUL, so both are escaped to keep
 // every record four lines and every link pointing at its own file: in the
 // target each byte outside the URL-safe set is percent-encoded; in the text
-// & < > " and control bytes become character references. Names of letters,
-// digits, dots, dashes and underscores are written as they are.
+// & < > " and control bytes become character references, and so does every
+// character outside ASCII (each byte of ill-formed UTF-8 as U+FFFD), so the
+// text is ASCII whatever character set the page is read in. Names of
+// letters, digits, dots, dashes and underscores are written as they are.
 void AppendLinkRecord(std::string& out, std::string_view target, std::string_view text);
 
 }  // namespace quillfold

@@ -20,6 +20,47 @@ int HexValue(char c) {
 
 bool IsControl(unsigned char byte) { return byte < 0x20 || byte == 0x7F; }
 
+void AppendUtf8(std::string& out, char32_t code_point) {
+  if (code_point < 0x80) {
+    out += static_cast<char>(code_point);
+    return;
+  }
+  // Continuation bytes, lowest six bits last, then the lead byte in front.
+  std::string bytes;
+  char32_t lead_limit = 0x40;  // The lead byte's room shrinks by one bit per byte.
+  unsigned lead_marker = 0x80;
+  while (code_point >= lead_limit) {
+    bytes.insert(bytes.begin(), static_cast<char>(0x80 | (code_point & 0x3F)));
+    code_point >>= 6;
+    lead_limit >>= 1;
+    lead_marker = (lead_marker >> 1) | 0x80;
+  }
+  bytes.insert(bytes.begin(), static_cast<char>(lead_marker | code_point));
+  out += bytes;
+}
+
+// How many bytes the well-formed UTF-8 character at the front of `bytes`
+// takes, 0 when there is none: decoded by counting the lead byte's ones,
+// then checked for the shortest form, surrogates and the Unicode range.
+std::size_t WellFormedLength(std::string_view bytes) {
+  const auto lead = static_cast<unsigned char>(bytes[0]);
+  if (lead < 0x80) return 1;
+  std::size_t length = 0;
+  while (length < 8 && (lead & (0x80 >> length))) ++length;
+  if (length < 2 || length > 4 || bytes.size() < length) return 0;
+  char32_t value = lead & (0xFF >> (length + 1));
+  for (std::size_t i = 1; i < length; ++i) {
+    const auto byte = static_cast<unsigned char>(bytes[i]);
+    if ((byte >> 6) != 2) return 0;
+    value = (value << 6) | (byte & 0x3F);
+  }
+  constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (value < kSmallest[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+    return 0;
+  }
+  return length;
+}
+
 // Takes the line up to the next CR LF off the front of `rest`.
 std::optional<std::string_view> TakeLine(std::string_view& rest) {
   const std::size_t end = rest.find(kLineEnd);
@@ -64,7 +105,9 @@ std::optional<std::string> DecodeText(std::string_view text) {
   std::string name;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto byte = static_cast<unsigned char>(text[i]);
-    if (byte == '<' || byte == '>' || byte == '"' || IsControl(byte)) return std::nullopt;
+    if (byte == '<' || byte == '>' || byte == '"' || byte >= 0x80 || IsControl(byte)) {
+      return std::nullopt;
+    }
     if (byte != '&') {
       name += text[i];
       continue;
@@ -81,20 +124,38 @@ std::optional<std::string> DecodeText(std::string_view text) {
       name += '>';
     } else if (entity == "quot") {
       name += '"';
-    } else if (entity.size() >= 2 && entity.size() <= 4 && entity[0] == '#' &&
-               (entity[1] != '0' || entity.size() == 2)) {
-      int value = 0;
+    } else if (entity.size() >= 2 && entity.size() <= 8 && entity[0] == '#' && entity[1] != '0') {
+      char32_t value = 0;
       for (const char c : entity.substr(1)) {
         if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
+        value = value * 10 + static_cast<char32_t>(c - '0');
       }
-      if (value > 0xFF || !IsControl(static_cast<unsigned char>(value))) return std::nullopt;
-      name += static_cast<char>(value);
+      // Only what cannot stand as it is: controls, and characters past ASCII.
+      const bool control = value < 0x80 && IsControl(static_cast<unsigned char>(value));
+      const bool beyond_ascii =
+          value >= 0x80 && value <= 0x10FFFF && !(value >= 0xD800 && value <= 0xDFFF);
+      if (!control && !beyond_ascii) return std::nullopt;
+      AppendUtf8(name, value);
     } else {
       return std::nullopt;
     }
   }
   return name;
+}
+
+std::string ShownName(std::string_view name) {
+  std::string shown;
+  for (std::size_t i = 0; i < name.size();) {
+    const std::size_t length = WellFormedLength(name.substr(i));
+    if (length == 0) {
+      AppendUtf8(shown, 0xFFFD);
+      ++i;
+    } else {
+      shown += name.substr(i, length);
+      i += length;
+    }
+  }
+  return shown;
 }
 
 std::optional<DecodedRecord> TakeRecord(std::string_view& page) {
@@ -124,7 +185,9 @@ DecodedPage DecodePage(std::string_view page) {
   while (const auto record = TakeRecord(page)) {
     const auto from_target = DecodeTarget(record->target);
     const auto from_text = DecodeText(record->text);
-    if (!from_target || !from_text || *from_target != *from_text) decoded.all_decoded = false;
+    if (!from_target || !from_text || ShownName(*from_target) != *from_text) {
+      decoded.all_decoded = false;
+    }
     decoded.names.push_back(from_target.value_or(record->target));
   }
   decoded.record_bytes = size - page.size();

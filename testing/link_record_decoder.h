@@ -20,9 +20,14 @@ bool IsKeptInTarget(unsigned char byte);
 // Nothing for anything else (a raw blank, lowercase hex, an escaped kept byte).
 std::optional<std::string> DecodeTarget(std::string_view target);
 
-// The name behind a link text: & < > " only as &amp; &lt; &gt; &quot;,
-// control bytes only as &#N; in decimal, every other byte as it is.
+// The name behind a link text, as UTF-8: & < > " only as &amp; &lt; &gt;
+// &quot;, control bytes and characters outside ASCII only as &#N; in
+// decimal, every other ASCII byte as it is; no byte outside ASCII.
 std::optional<std::string> DecodeText(std::string_view text);
+
+// A name as its link text shows it: each byte that is not part of
+// well-formed UTF-8 replaced by U+FFFD.
+std::string ShownName(std::string_view name);
 
 // One record taken apart.
 struct DecodedRecord {
