@@ -6,12 +6,14 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "generation/link_record.h"
 #include "listing/list_folder_files.h"
 #include "runtime/error.h"
+#include "testing/fake_disk.h"
 #include "testing/fake_run_inputs.h"
 #include "testing/folder_snapshot.h"
 #include "testing/memory_file_system.h"
@@ -264,45 +266,97 @@ TEST_F(GenerateIndexesOverflowTest, APageNumberOverflowKeepsTheRecordBeforeIt) {
 
 // Fault runs: the error number, the log up to the failing entry, and every
 // byte that was there before still there.
-TEST_F(GenerateIndexesTest, APageFileThatIsAFolderFailsOnItsEntry) {
-  MakeFiles({"a", "b", "c"});
-  mkdir((folder_ / "index2.html").c_str(), 0755);
-  const std::vector<std::string> order = ListingOrder(folder_.path());
-  const Files before = SnapshotFolder(folder_.path());
-  FakeRunInputs inputs = Inputs();
-  inputs.paging_switch = 1;
-  inputs.links_per_page_text = "2";
-  EXPECT_EQ(RunGeneration(inputs), 75);
-  EXPECT_EQ(inputs.log, Log({order[0], order[1], order[2]}));
-  EXPECT_EQ(SnapshotFolder(folder_.path()),
-            Grown(before, {{"index1.html", Records({order[0], order[1]})}}));
+// A name in a page file's place that is no regular file ends the run on the
+// first entry bound for it; nothing is written through it, and the pages
+// before it are complete.
+TEST_F(GenerateIndexesTest, APageFileThatIsNoRegularFileFailsOnItsEntry) {
+  const struct {
+    std::string what;
+    std::function<void(const std::string& page)> make;
+    std::string kind;
+  } kCases[] = {
+      {"link to a file", [](const std::string& page) { symlink("../victim", page.c_str()); },
+       "a symbolic link"},
+      {"link to a full disk", [](const std::string& page) { symlink("/dev/full", page.c_str()); },
+       "a symbolic link"},
+      {"dangling link", [](const std::string& page) { symlink("nowhere", page.c_str()); },
+       "a symbolic link"},
+      {"folder", [](const std::string& page) { mkdir(page.c_str(), 0755); }, "a folder"},
+      {"named pipe without a reader", [](const std::string& page) { mkfifo(page.c_str(), 0644); },
+       "a named pipe"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.what);
+    TempFolder base;
+    WriteFile(base / "victim", "victim's own bytes");
+    const std::string folder = base / "folder";
+    mkdir(folder.c_str(), 0755);
+    for (const char* name : {"a", "b", "c"}) WriteFile(folder + "/" + name, name);
+    c.make(folder + "/index2.html");
+    const std::vector<std::string> order = ListingOrder(folder);
+    const Files before = SnapshotFolder(folder);
+    FakeRunInputs inputs;
+    inputs.folder_path = folder;
+    inputs.paging_switch = 1;
+    inputs.links_per_page_text = "2";
+    try {
+      GenerateIndexes(inputs);
+      ADD_FAILURE() << "no error raised";
+    } catch (const Error& error) {
+      EXPECT_EQ(error.number(), 75);
+      EXPECT_EQ(error.detail(), folder + "/index2.html is " + c.kind);
+    }
+    EXPECT_EQ(inputs.log, Log({order[0], order[1], order[2]}));
+    EXPECT_EQ(SnapshotFolder(folder),
+              Grown(before, {{"index1.html", Records({order[0], order[1]})}}));
+    EXPECT_EQ(ReadFile(base / "victim"), "victim's own bytes");
+  }
 }
 
-TEST_F(GenerateIndexesTest, APageFileThatIsAPipeWithoutReaderFailsInsteadOfWaiting) {
-  MakeFiles({"a"});
-  ASSERT_EQ(mkfifo((folder_ / "index1.html").c_str(), 0644), 0);
-  FakeRunInputs inputs = Inputs();
-  inputs.filter_switch = 1;
-  inputs.filter_text = "a";
-  EXPECT_EQ(RunGeneration(inputs), 75);
-  EXPECT_EQ(inputs.log, "a\r\n");
-}
-
-TEST_F(GenerateIndexesTest, AFullDiskFailsInTheMiddleOfARun) {
+// A full disk in the middle of a record: the page keeps its old bytes and
+// its whole records, and nothing of the record the failure hit.
+TEST_F(GenerateIndexesTest, AFullDiskLeavesWholeRecordsOnly) {
   MakeFiles({"a", "b", "c", "d"});
-  symlink("/dev/full", (folder_ / "index2.html").c_str());
   const std::vector<std::string> order = ListingOrder(folder_.path());
-  const Files before = SnapshotFolder(folder_.path());
+  const std::string page1 = folder_ / "index1.html";
+  const std::string page2 = folder_ / "index2.html";
+  const std::string first_page = Records({order[0], order[1]});
+  for (const std::size_t extra : {std::size_t{1}, Records({order[2]}).size() - 1}) {
+    SCOPED_TRACE(extra);
+    testing::FakeDisk disk;
+    disk.files[page2] = "old";
+    disk.space = first_page.size() + extra;
+    FakeRunInputs inputs = Inputs();
+    inputs.paging_switch = 1;
+    inputs.links_per_page_text = "2";
+    try {
+      GenerateIndexes(inputs, disk);
+      ADD_FAILURE() << "no error raised";
+    } catch (const Error& error) {
+      EXPECT_EQ(error.number(), 61);
+      EXPECT_EQ(error.detail(), page2 + ": No space left on device");
+    }
+    EXPECT_EQ(inputs.log, Log({order[0], order[1], order[2]}));
+    EXPECT_EQ(disk.files[page1], first_page);
+    EXPECT_EQ(disk.files[page2], "old");
+  }
+}
+
+TEST_F(GenerateIndexesTest, AFailedCutIsNamedInTheDetail) {
+  MakeFiles({"a"});
+  testing::FakeDisk disk;
+  disk.space = 5;
+  disk.truncate_error = EIO;
   FakeRunInputs inputs = Inputs();
-  inputs.paging_switch = 1;
-  inputs.links_per_page_text = "2";
-  EXPECT_EQ(RunGeneration(inputs), 61);
-  EXPECT_EQ(inputs.log, Log({order[0], order[1], order[2]}));
-  Files after = SnapshotFolder(folder_.path());
-  after.erase("index2.html");  // /dev/full reads as endless zeros.
-  Files expected = Grown(before, {{"index1.html", Records({order[0], order[1]})}});
-  expected.erase("index2.html");
-  EXPECT_EQ(after, expected);
+  try {
+    GenerateIndexes(inputs, disk);
+    ADD_FAILURE() << "no error raised";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.number(), 61);
+    EXPECT_EQ(error.detail(), folder_ / "index1.html" +
+                                  ": No space left on device; cutting it back to its last whole "
+                                  "record failed: Input/output error");
+  }
 }
 
 TEST_F(GenerateIndexesTest, PermissionFaultsAsAnUnprivilegedUser) {

@@ -1,6 +1,9 @@
 #include "generation/record_output.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <iterator>
 
 #include "generation/link_record.h"
 #include "runtime/error.h"
@@ -33,6 +36,7 @@ void RecordOutput::Append(const std::string& path, std::string_view name, bool l
 }
 
 void RecordOutput::Flush() {
+  const std::int64_t size_before = file_->size();
   std::size_t written;
   const int error = file_->TryFlush(written);
   if (error == 0) {
@@ -42,10 +46,20 @@ void RecordOutput::Flush() {
   // The record the failure hit is the first one that did not fully arrive.
   const auto failed = std::find_if(pending_.begin(), pending_.end(),
                                    [written](const PendingRecord& r) { return r.end > written; });
+  const std::size_t whole = failed == pending_.begin() ? 0 : std::prev(failed)->end;
   LogPendingThrough(static_cast<std::size_t>(failed - pending_.begin()) + 1);
-  const std::string path = file_->path();
+  Error failure = FileError(error, file_->path());
+  // A piece of a record would leave the page inside an open tag or
+  // attribute for every later run; cut it off.
+  if (written > whole) {
+    if (const int cut_error = file_->CutBack(size_before + static_cast<std::int64_t>(whole))) {
+      failure = Error(failure.number(), failure.detail() +
+                                            "; cutting it back to its last whole record failed: " +
+                                            std::strerror(cut_error));
+    }
+  }
   file_.reset();
-  throw FileError(error, path);
+  throw failure;
 }
 
 void RecordOutput::LogPendingThrough(std::size_t count) {

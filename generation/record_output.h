@@ -17,6 +17,9 @@ namespace quillfold {
 // time, buffering records so that a page costs one write instead of one per
 // record.
 //
+// A file holds whole records only: when a write fails halfway through a
+// record, the file is cut back to the end of the record before it.
+//
 // Each record may carry a log line. The line reaches the log once its record
 // is in its file, so that after a failure the log ends exactly with the entry
 // whose record failed, as it would if every record were written at once.
@@ -40,8 +43,9 @@ class RecordOutput {
     std::optional<std::string_view> log_line;
   };
 
-  // Writes the buffer out; on a failed write, logs the lines up to and
-  // including the record the failure hit, closes the file and raises.
+  // Writes the buffer out; on a failed write, cuts the file back to its last
+  // whole record, logs the lines up to and including the record the failure
+  // hit, closes the file and raises.
   void Flush();
   void LogPendingThrough(std::size_t count);
 

@@ -1,14 +1,62 @@
 #include "runtime/append_file.h"
 
 #include <cerrno>
+#include <string_view>
 
 #include "runtime/error.h"
 
 namespace quillfold {
 
+namespace {
+
+std::string_view KindName(FileKind kind) {
+  switch (kind) {
+    case FileKind::kSymbolicLink:
+      return "a symbolic link";
+    case FileKind::kFolder:
+      return "a folder";
+    case FileKind::kDevice:
+      return "a device";
+    case FileKind::kNamedPipe:
+      return "a named pipe";
+    case FileKind::kSocket:
+      return "a socket";
+    case FileKind::kRegular:
+    case FileKind::kOther:
+      break;
+  }
+  return "no regular file";
+}
+
+Error NotARegularFile(const std::string& path, FileKind kind) {
+  return Error(kPathFileAccessError, path + " is " + std::string(KindName(kind)));
+}
+
+}  // namespace
+
 AppendFile::AppendFile(Disk& disk, std::string path)
     : disk_(disk), path_(std::move(path)), fd_(disk_.OpenForAppend(path_.c_str())) {
-  if (fd_ < 0) throw FileError(errno, path_);
+  FileStatus status;
+  if (fd_ < 0) {
+    const int open_error = errno;
+    // A name that is no regular file is said as such rather than as the
+    // system's reason ("Too many levels of symbolic links").
+    if (disk_.LinkStatus(path_.c_str(), status) == 0 && status.kind != FileKind::kRegular) {
+      throw NotARegularFile(path_, status.kind);
+    }
+    throw FileError(open_error, path_);
+  }
+  // Checked on the open descriptor, so that nothing can be swapped in
+  // between the check and the writes.
+  const int status_result = disk_.Status(fd_, status);
+  const int status_error = errno;
+  if (status_result != 0 || status.kind != FileKind::kRegular) {
+    disk_.Close(fd_);
+    fd_ = -1;
+    if (status_result != 0) throw FileError(status_error, path_);
+    throw NotARegularFile(path_, status.kind);
+  }
+  size_ = status.size;
 }
 
 AppendFile::~AppendFile() {
@@ -31,8 +79,15 @@ int AppendFile::TryFlush(std::size_t& written) {
     }
     written += static_cast<std::size_t>(result);
   }
+  size_ += static_cast<std::int64_t>(written);
   buffer_.clear();
   return error;
+}
+
+int AppendFile::CutBack(std::int64_t length) {
+  if (disk_.Truncate(fd_, length) != 0) return errno;
+  size_ = length;
+  return 0;
 }
 
 void AppendFile::Close() {

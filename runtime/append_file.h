@@ -2,6 +2,7 @@
 #define QUILLFOLD_RUNTIME_APPEND_FILE_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -9,12 +10,14 @@
 
 namespace quillfold {
 
-// A file opened for appending, written through an in-memory buffer so that
-// many small records cost one system call. Existing content is never read or
-// changed; new bytes always land after it.
+// A regular file opened for appending, written through an in-memory buffer
+// so that many small records cost one system call. Existing content is never
+// read or changed; new bytes always land after it.
 class AppendFile {
  public:
-  // Opens `path`, creating it when absent; raises the file error on failure.
+  // Opens `path`, creating it when absent; raises the file error on failure,
+  // and error 75 when the name is a symbolic link, a folder, a device, a
+  // named pipe or anything else that is no regular file.
   AppendFile(Disk& disk, std::string path);
   AppendFile(const AppendFile&) = delete;
   AppendFile& operator=(const AppendFile&) = delete;
@@ -24,6 +27,9 @@ class AppendFile {
 
   const std::string& path() const { return path_; }
 
+  // The file's length: at opening, plus every byte written since.
+  std::int64_t size() const { return size_; }
+
   // Bytes waiting to be written; callers append to it directly.
   std::string& buffer() { return buffer_; }
 
@@ -31,6 +37,10 @@ class AppendFile {
   // code when a write failed; `written` receives how many buffered bytes
   // reached the file either way.
   int TryFlush(std::size_t& written);
+
+  // Cuts the file back to `length` bytes, so that a write that failed
+  // halfway leaves nothing of itself. Returns 0 or the system's error code.
+  int CutBack(std::int64_t length);
 
   // Writes out the buffer and closes the file; raises the file error.
   void Close();
@@ -40,6 +50,7 @@ class AppendFile {
   std::string path_;
   std::string buffer_;
   int fd_;
+  std::int64_t size_ = 0;
 };
 
 }  // namespace quillfold

@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstddef>
+#include <cstdint>
 #include <limits>
 #include <map>
 #include <string>
@@ -12,14 +13,17 @@
 namespace quillfold::testing {
 
 // Files in memory, with faults on demand: a disk that fills up after a
-// number of bytes, a close that fails, files that cannot be opened.
+// number of bytes, a close or a cut that fails, files that cannot be opened,
+// names that are no regular file.
 class FakeDisk : public Disk {
  public:
   std::map<std::string, std::string> files;
-  std::map<std::string, int> open_errors;                           // path -> errno of its open
+  std::map<std::string, int> open_errors;  // path -> errno of its open
+  std::map<std::string, FileKind> kinds;   // path -> what it is, when no regular file
   std::size_t space = std::numeric_limits<std::size_t>::max();      // bytes left
   std::size_t max_write = std::numeric_limits<std::size_t>::max();  // per call
   int close_error = 0;
+  int truncate_error = 0;
   int open_count = 0;
   int most_open = 0;
   int write_calls = 0;
@@ -34,6 +38,33 @@ class FakeDisk : public Disk {
     ++open_count;
     if (static_cast<int>(fds_.size()) > most_open) most_open = static_cast<int>(fds_.size());
     return next_fd_++;
+  }
+
+  int Status(int fd, FileStatus& status) override {
+    return LinkStatus(fds_.at(fd).c_str(), status);
+  }
+
+  int LinkStatus(const char* path, FileStatus& status) override {
+    if (auto it = kinds.find(path); it != kinds.end()) {
+      status = {it->second, 0};
+      return 0;
+    }
+    auto file = files.find(path);
+    if (file == files.end()) {
+      errno = ENOENT;
+      return -1;
+    }
+    status = {FileKind::kRegular, static_cast<std::int64_t>(file->second.size())};
+    return 0;
+  }
+
+  int Truncate(int fd, std::int64_t length) override {
+    if (truncate_error != 0) {
+      errno = truncate_error;
+      return -1;
+    }
+    files[fds_.at(fd)].resize(static_cast<std::size_t>(length));
+    return 0;
   }
 
   ssize_t Write(int fd, const char* data, std::size_t size) override {
