@@ -4,7 +4,7 @@
 set -e
 packages="cmake g++ make clang clang-format libclang-rt-14-dev libgtest-dev libgmock-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xdotool fonts-dejavu-core locales tree
-  desktop-file-utils appstream dpkg-dev file"
+  desktop-file-utils appstream dpkg-dev file python3 chromium"
 missing=""
 for package in $packages; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||
