@@ -20,7 +20,7 @@ CommandLine UsageError(std::string message) {
 }  // namespace
 
 std::string_view UsageText() {
-  return "Usage: quillfold-cli [--filter TEXT] [--paging] [--links-per-page TEXT] FOLDER\n"
+  return "Usage: quillfold-cli [--filter TEXT] [--paging] [--links-per-page TEXT] [-0] FOLDER\n"
          "\n"
          "Appends an HTML link record for every file directly in FOLDER to\n"
          "FOLDER/index1.html and prints each linked name.\n"
@@ -30,6 +30,7 @@ std::string_view UsageText() {
          "                         and list the pages in index.html\n"
          "  --links-per-page TEXT  links per page file (default 95), a number in the\n"
          "                         user's locale\n"
+         "  -0, --null             end each printed name with a NUL byte, not a newline\n"
          "  --help                 show this help\n"
          "  --version              show the version\n";
 }
@@ -56,6 +57,10 @@ CommandLine ParseArguments(std::span<const std::string_view> arguments) {
       command.paging_on = true;
       continue;
     }
+    if (argument == "-0" || argument == "--null") {
+      command.null_terminated = true;
+      continue;
+    }
 
     // The options that take a value, as "--name VALUE" or "--name=VALUE".
     std::string_view name = argument;
@@ -64,7 +69,7 @@ CommandLine ParseArguments(std::span<const std::string_view> arguments) {
       name = argument.substr(0, equals);
       value = argument.substr(equals + 1);
     }
-    if (name == "--paging" || name == "--help" || name == "--version") {
+    if (name == "--paging" || name == "--null" || name == "--help" || name == "--version") {
       return UsageError(std::string(name) + " takes no value");
     }
     if (name != "--filter" && name != "--links-per-page") {

@@ -18,11 +18,12 @@ struct CommandLine {
   std::string filter_text;
   bool paging_on = false;
   std::string links_per_page_text = "95";
-  std::string folder;  // As given; not yet made absolute.
+  bool null_terminated = false;  // Names printed ending in NUL, not a newline.
+  std::string folder;            // As given; not yet made absolute.
 };
 
 // Parses the arguments after the program name:
-//   [--filter TEXT] [--paging] [--links-per-page TEXT] FOLDER
+//   [--filter TEXT] [--paging] [--links-per-page TEXT] [-0|--null] FOLDER
 // plus --help and --version. "--" ends the options, so a folder may start
 // with "-"; an option may also be written --name=TEXT.
 CommandLine ParseArguments(std::span<const std::string_view> arguments);

@@ -19,8 +19,11 @@ TEST(ParseArgumentsTest, ReadsTheRunsSettings) {
     bool paging_on;
     std::string links_per_page_text;
     std::string folder;
+    bool null_terminated = false;
   } kCases[] = {
       {{"dir"}, false, "", false, "95", "dir"},
+      {{"-0", "dir"}, false, "", false, "95", "dir", true},
+      {{"dir", "--null"}, false, "", false, "95", "dir", true},
       {{"--filter", ".pdf", "dir"}, true, ".pdf", false, "95", "dir"},
       {{"--filter", "", "dir"}, true, "", false, "95", "dir"},
       {{"--filter=--paging", "dir"}, true, "--paging", false, "95", "dir"},
@@ -39,6 +42,7 @@ TEST(ParseArgumentsTest, ReadsTheRunsSettings) {
     EXPECT_EQ(command.paging_on, c.paging_on);
     EXPECT_EQ(command.links_per_page_text, c.links_per_page_text);
     EXPECT_EQ(command.folder, c.folder);
+    EXPECT_EQ(command.null_terminated, c.null_terminated);
   }
 }
 
@@ -55,6 +59,7 @@ TEST(ParseArgumentsTest, RejectsMistakesWithAReason) {
       {{"--verbose", "dir"}, "unknown option --verbose"},
       {{"-x", "dir"}, "unknown option -x"},
       {{"--paging=1", "dir"}, "--paging takes no value"},
+      {{"--null=1", "dir"}, "--null takes no value"},
       {{""}, "the folder is an empty text"},
   };
   for (const auto& c : kCases) {

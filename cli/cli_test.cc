@@ -84,6 +84,39 @@ TEST(CliTest, AnswersHelpAndVersion) {
   EXPECT_EQ(help.out.substr(0, 7), "Usage: ");
 }
 
+// On a terminal a name's control bytes show as "?", so it cannot retitle the
+// window or clear the screen; into a pipe or a file the bytes stay as they
+// are; -0 ends each name with NUL for `xargs -0`.
+TEST(CliTest, PrintsNamesAsTheOutputNeedsThem) {
+  const std::string escape = "t\x1B]0;OWNED\x07\x1B[2J";
+  const struct {
+    std::string what;
+    std::string name;
+    std::vector<std::string> options;
+    bool on_terminal;
+    std::string out;
+  } kCases[] = {
+      {"pipe", escape, {}, false, escape + "\n"},
+      {"terminal", escape, {}, true, "t?]0;OWNED??[2J\n"},
+      {"line break on a terminal", "new\nline", {}, true, "new?line\n"},
+      {"NUL-ended into a pipe", "new\nline", {"-0"}, false, std::string("new\nline\0", 9)},
+      {"NUL-ended on a terminal", "del\x7F", {"--null"}, true, std::string("del?\0", 5)},
+      {"beyond ASCII on a terminal", "M\xC3\xBCller", {}, true, "M\xC3\xBCller\n"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.what);
+    TempFolder folder;
+    WriteFile(folder / c.name, "");
+    std::vector<std::string> arguments = c.options;
+    arguments.insert(arguments.end(), {"--filter", c.name, folder.path()});
+    HostileStart start;
+    start.stdout_on_terminal = c.on_terminal;
+    const HostileResult result = RunCli(arguments, start);
+    EXPECT_EQ(result.exit_code, 0) << result.err;
+    EXPECT_EQ(result.out, c.out);
+  }
+}
+
 TEST(CliTest, AnOutputThatCannotBeWrittenIsReportedAfterTheRun) {
   TempFolder folder;
   WriteFile(folder / "a.txt", "");
@@ -97,6 +130,20 @@ TEST(CliTest, AnOutputThatCannotBeWrittenIsReportedAfterTheRun) {
   std::string record;
   AppendLinkRecord(record, "a.txt", "a.txt");
   EXPECT_EQ(ReadFile(folder / "index1.html"), record);
+}
+
+TEST(CliTest, HelpAndVersionIntoAFullDiskFail) {
+  TempFolder folder;
+  for (const std::string option : {"--help", "--version"}) {
+    SCOPED_TRACE(option);
+    const std::string command = std::string(QUILLFOLD_CLI_PATH) + " " + option +
+                                " > /dev/full 2> '" + (folder / "err") + "'";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(ReadFile(folder / "err"),
+              "quillfold-cli: cannot write to standard output: No space left on device\n");
+  }
 }
 
 }  // namespace

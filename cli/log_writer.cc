@@ -13,8 +13,15 @@ constexpr std::size_t kBufferSize = 64 * 1024;
 
 void LogWriter::AddLine(std::string_view line) {
   if (stopped_) return;
-  buffer_ += line;
-  buffer_ += '\n';
+  if (format_.mask_controls) {
+    for (const char c : line) {
+      const auto byte = static_cast<unsigned char>(c);
+      buffer_ += byte < 0x20 || byte == 0x7F ? '?' : c;
+    }
+  } else {
+    buffer_ += line;
+  }
+  buffer_ += format_.terminator;
   if (buffer_.size() >= kBufferSize) Flush();
 }
 

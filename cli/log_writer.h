@@ -12,7 +12,14 @@ namespace quillfold {
 // failure; any other reason is kept for the caller to report.
 class LogWriter {
  public:
-  explicit LogWriter(int fd) : fd_(fd) {}
+  struct Format {
+    char terminator = '\n';  // After each line; NUL for `xargs -0`.
+    // Each control byte of a line as "?", as `ls` does on a terminal, so a
+    // name cannot move the cursor, retitle the window or clear the screen.
+    bool mask_controls = false;
+  };
+
+  LogWriter(int fd, Format format) : fd_(fd), format_(format) {}
   LogWriter(const LogWriter&) = delete;
   LogWriter& operator=(const LogWriter&) = delete;
   ~LogWriter() { Flush(); }
@@ -26,6 +33,7 @@ class LogWriter {
 
  private:
   int fd_;
+  Format format_;
   bool stopped_ = false;
   int error_ = 0;
   std::string buffer_;

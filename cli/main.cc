@@ -15,6 +15,7 @@
 #include "cli/log_writer.h"
 #include "generation/generate_indexes.h"
 #include "runtime/error.h"
+#include "runtime/standard_descriptors.h"
 
 namespace quillfold {
 namespace {
@@ -62,7 +63,8 @@ std::string AbsoluteFolder(const std::string& folder) {
 }
 
 int Run(const CommandLine& command) {
-  LogWriter log(STDOUT_FILENO);
+  LogWriter log(STDOUT_FILENO, {.terminator = command.null_terminated ? '\0' : '\n',
+                                .mask_controls = isatty(STDOUT_FILENO) == 1});
   try {
     CommandLineInputs inputs(command, AbsoluteFolder(command.folder), log);
     GenerateIndexes(inputs);
@@ -82,7 +84,18 @@ int Run(const CommandLine& command) {
   }
 }
 
+// Prints `text` on standard output; a failure is reported like a run's.
+int PrintAnswer(std::string_view text) {
+  if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
+    std::fprintf(stderr, "quillfold-cli: cannot write to standard output: %s\n",
+                 std::strerror(errno));
+    return kExitRunFailed;
+  }
+  return 0;
+}
+
 int Main(int argc, char** argv) {
+  OpenStandardDescriptors();
   // A reader that goes away must not end the run: writes to it fail instead.
   std::signal(SIGPIPE, SIG_IGN);
   std::setlocale(LC_ALL, "");
@@ -91,11 +104,9 @@ int Main(int argc, char** argv) {
   const CommandLine command = ParseArguments(arguments);
   switch (command.action) {
     case CommandLine::Action::kHelp:
-      std::fputs(UsageText().data(), stdout);
-      return 0;
+      return PrintAnswer(UsageText());
     case CommandLine::Action::kVersion:
-      std::puts("quillfold-cli " QUILLFOLD_VERSION_TEXT);
-      return 0;
+      return PrintAnswer("quillfold-cli " QUILLFOLD_VERSION_TEXT "\n");
     case CommandLine::Action::kUsageError:
       std::fprintf(stderr, "quillfold-cli: %s\n%s", command.usage_error.c_str(),
                    UsageText().data());

@@ -2,11 +2,13 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <stdlib.h>
 #include <sys/ptrace.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <sys/user.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -136,6 +138,22 @@ void LimitOpenFilesAtFirstFolder(pid_t child, int limit) {
 #endif
 }
 
+// A terminal for standard output: `ends[0]` the side the test reads,
+// `ends[1]` the side the program writes to, both closed on exec.
+void OpenTerminal(int ends[2]) {
+  ends[0] = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+  if (ends[0] < 0 || grantpt(ends[0]) != 0 || unlockpt(ends[0]) != 0) {
+    throw std::runtime_error("no terminal available");
+  }
+  ends[1] = open(ptsname(ends[0]), O_RDWR | O_NOCTTY | O_CLOEXEC);
+  termios settings;
+  if (ends[1] < 0 || tcgetattr(ends[1], &settings) != 0) {
+    throw std::runtime_error("cannot open the terminal");
+  }
+  cfmakeraw(&settings);
+  tcsetattr(ends[1], TCSANOW, &settings);
+}
+
 }  // namespace
 
 HostileResult RunHostile(const std::vector<std::string>& argv, const HostileStart& start) {
@@ -150,14 +168,26 @@ HostileResult RunHostile(const std::vector<std::string>& argv, const HostileStar
   args.push_back(nullptr);
 
   int out_pipe[2], err_pipe[2];
-  if (pipe2(out_pipe, O_CLOEXEC) != 0 || pipe2(err_pipe, O_CLOEXEC) != 0) {
+  if (start.stdout_on_terminal) {
+    OpenTerminal(out_pipe);
+  } else if (pipe2(out_pipe, O_CLOEXEC) != 0) {
     throw std::runtime_error("pipe failed");
   }
+  if (pipe2(err_pipe, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
+  const rlimit size_limit{static_cast<rlim_t>(start.file_size_limit),
+                          static_cast<rlim_t>(start.file_size_limit)};
   const pid_t child = fork();
   if (child < 0) throw std::runtime_error("fork failed");
   if (child == 0) {
     dup2(out_pipe[1], STDOUT_FILENO);
     dup2(err_pipe[1], STDERR_FILENO);
+    for (const int fd : start.closed_descriptors) close(fd);
+    if (start.file_size_limit >= 0) {
+      // Ignored, a write past the limit fails with EFBIG instead of
+      // killing the program; the disposition survives exec.
+      signal(SIGXFSZ, SIG_IGN);
+      if (setrlimit(RLIMIT_FSIZE, &size_limit) != 0) _exit(123);
+    }
     if (drop_privileges && !BecomeNobody()) _exit(125);
     if (!start.working_directory.empty() && chdir(start.working_directory.c_str()) != 0) {
       _exit(126);

@@ -27,6 +27,14 @@ struct HostileStart {
   // When > 0, the program is killed with SIGKILL once this many bytes have
   // arrived on standard output.
   std::size_t kill_after_stdout_bytes = 0;
+  // Descriptors the program starts with closed, as with `>&-`.
+  std::vector<int> closed_descriptors;
+  // When >= 0, the largest file the program may write, in bytes (as
+  // `ulimit -f`); a write past it fails with EFBIG, as on a full disk.
+  long long file_size_limit = -1;
+  // Standard output is a terminal (in raw mode, so bytes arrive unchanged)
+  // instead of a pipe.
+  bool stdout_on_terminal = false;
 };
 
 struct HostileResult {

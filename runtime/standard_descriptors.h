@@ -1,0 +1,14 @@
+#ifndef QUILLFOLD_RUNTIME_STANDARD_DESCRIPTORS_H_
+#define QUILLFOLD_RUNTIME_STANDARD_DESCRIPTORS_H_
+
+namespace quillfold {
+
+// Opens /dev/null (read-only) onto each of descriptors 0, 1 and 2 that is closed. The
+// system hands out the lowest free descriptor, so a program started with
+// standard output closed would otherwise open its first page file as
+// descriptor 1 and print its log lines into it. Call first thing in main.
+void OpenStandardDescriptors();
+
+}  // namespace quillfold
+
+#endif  // QUILLFOLD_RUNTIME_STANDARD_DESCRIPTORS_H_
