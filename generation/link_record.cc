@@ -114,7 +114,8 @@ char32_t DecodeSequence(std::string_view sequence) {
 // The link text is pure ASCII, so a page reads the same whatever character
 // set a server or a browser assumes for it: every character outside ASCII
 // is a numeric reference to its code point, and each byte that is not part
-// of well-formed UTF-8 is one replacement character.
+// of well-formed UTF-8, and each C1 control character, is one replacement
+// character.
 void AppendText(std::string& out, std::string_view name) {
   constexpr char32_t kReplacementCharacter = 0xFFFD;
   for (std::size_t i = 0; i < name.size();) {
@@ -122,7 +123,11 @@ void AppendText(std::string& out, std::string_view name) {
       AppendAscii(out, name[i]);
       ++i;
     } else if (const std::size_t length = SequenceLength(name.substr(i)); length != 0) {
-      AppendReference(out, DecodeSequence(name.substr(i, length)));
+      const char32_t code_point = DecodeSequence(name.substr(i, length));
+      // HTML reads &#128; to &#159; as the windows-1252 characters of those
+      // bytes (&#133; is an ellipsis), and no reference gives the C1
+      // control characters themselves: they show as unknown.
+      AppendReference(out, code_point <= 0x9F ? kReplacementCharacter : code_point);
       i += length;
     } else {
       AppendReference(out, kReplacementCharacter);

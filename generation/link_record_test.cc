@@ -113,9 +113,11 @@ TEST(LinkRecordTest, WritesTextAsAsciiWithReferences) {
       {"two-byte", "caf\xC3\xA9", "caf&#233;"},
       {"three-byte", "\xE6\x97\xA5.txt", "&#26085;.txt"},
       {"four-byte", "\xF0\x9F\x98\x80", "&#128512;"},
-      {"smallest of each length", "\xC2\x80\xE0\xA0\x80\xF0\x90\x80\x80", "&#128;&#2048;&#65536;"},
+      {"smallest of each length", "\xE0\xA0\x80\xF0\x90\x80\x80", "&#2048;&#65536;"},
       {"largest of each length", "\xDF\xBF\xEF\xBF\xBF\xF4\x8F\xBF\xBF",
        "&#2047;&#65535;&#1114111;"},
+      {"C1 controls, which HTML reads as windows-1252", "\xC2\x80\xC2\x85\xC2\x9F\xC2\xA0",
+       "&#65533;&#65533;&#65533;&#160;"},
       {"around the surrogates", "\xED\x9F\xBF\xEE\x80\x80", "&#55295;&#57344;"},
       {"lone continuation byte",
        "a\x80"

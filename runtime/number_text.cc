@@ -63,6 +63,23 @@ bool Consume(std::string_view& rest, std::string_view token) {
   return true;
 }
 
+constexpr std::string_view kNarrowNoBreakSpace = "\xE2\x80\xAF";
+constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
+
+// The length of the thousands separator at the front of `rest`, 0 when none
+// stands there. Where the locale groups digits with a no-break space (U+202F
+// in French, U+00A0 in older locale data), a keyboard types a plain space:
+// all three are read as the separator.
+std::size_t ThousandsAt(std::string_view rest, std::string_view thousands) {
+  if (thousands.empty()) return 0;
+  if (rest.starts_with(thousands)) return thousands.size();
+  if (thousands != kNarrowNoBreakSpace && thousands != kNoBreakSpace) return 0;
+  for (const std::string_view space : {kNarrowNoBreakSpace, kNoBreakSpace, std::string_view(" ")}) {
+    if (rest.starts_with(space)) return space.size();
+  }
+  return 0;
+}
+
 Decimal Parse(std::string_view text, const NumberSeparators& separators) {
   std::string_view rest = text;
   while (!rest.empty() && IsBlank(rest.front())) rest.remove_prefix(1);
@@ -95,11 +112,9 @@ Decimal Parse(std::string_view text, const NumberSeparators& separators) {
     if (!any_digit || (!decimal.empty() && rest.starts_with(decimal))) break;
     // The loop only gets here right after a digit, so checking the byte after
     // the separator is enough to keep it between two digits.
-    if (thousands.empty() || !rest.starts_with(thousands) || rest.size() == thousands.size() ||
-        !IsDigit(rest[thousands.size()])) {
-      break;
-    }
-    rest.remove_prefix(thousands.size());
+    const std::size_t separator = ThousandsAt(rest, thousands);
+    if (separator == 0 || rest.size() == separator || !IsDigit(rest[separator])) break;
+    rest.remove_prefix(separator);
   }
 
   std::int64_t fraction_digits = 0;

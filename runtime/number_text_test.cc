@@ -199,12 +199,14 @@ TEST_F(FrenchLocaleTest, ReadsNarrowNoBreakSpaceThousands) {
   EXPECT_EQ(separators.decimal, ",");
   EXPECT_EQ(separators.thousands, NNBSP);
   // clang-format off
-  CheckRows<double>({{"1" NNBSP "000", 1000}, {"-1" NNBSP "000,5", -1000.5}, {"1,5e2", 150}},
-                    Double);
-  // Parts of the separator, other spaces, and the separator out of place.
+  // The no-break spaces and the plain space a keyboard types all group digits.
+  CheckRows<double>({{"1" NNBSP "000", 1000}, {"-1" NNBSP "000,5", -1000.5}, {"1,5e2", 150},
+                     {"1 000", 1000}, {"1\xC2\xA0" "000", 1000}, {" 1 000 000 ", 1000000},
+                     {"1 000" NNBSP "000\xC2\xA0" "000,5", 1000000000.5}}, Double);
+  // Parts of the separator, other spaces, and a separator out of place.
   CheckRejected({"1\xE2\x80" "000", "1\xE2" "000", "1\x80\xAF" "000", "1" NNBSP, NNBSP "1",
-                 "1" NNBSP " ", "1" NNBSP NNBSP "000", "1,5" NNBSP "0", "1 000", "1\xC2\xA0" "000",
-                 "1.5"}, separators);
+                 "1" NNBSP " ", "1" NNBSP NNBSP "000", "1  000", "1\t000", "1,5" NNBSP "0",
+                 "1,5 0", "1 ,5", "1\xC2" "000", "1\xE2\x80\x80" "000", "1.5"}, separators);
   CheckRows<std::int16_t>({{"32" NNBSP "767,4999", 32767}, {"32" NNBSP "767,5", 0, kOverflow},
                            {"-32" NNBSP "768,5", -32768}, {"2,5", 2}}, Int16);
   // clang-format on

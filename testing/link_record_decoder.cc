@@ -147,9 +147,12 @@ std::string ShownName(std::string_view name) {
   std::string shown;
   for (std::size_t i = 0; i < name.size();) {
     const std::size_t length = WellFormedLength(name.substr(i));
-    if (length == 0) {
+    // C1 controls (U+0080 to U+009F, C2 80 to C2 9F) have no reference.
+    const bool c1_control =
+        length == 2 && name[i] == '\xC2' && static_cast<unsigned char>(name[i + 1]) <= 0x9F;
+    if (length == 0 || c1_control) {
       AppendUtf8(shown, 0xFFFD);
-      ++i;
+      i += c1_control ? length : 1;
     } else {
       shown += name.substr(i, length);
       i += length;

@@ -22,11 +22,12 @@ std::optional<std::string> DecodeTarget(std::string_view target);
 
 // The name behind a link text, as UTF-8: & < > " only as &amp; &lt; &gt;
 // &quot;, control bytes and characters outside ASCII only as &#N; in
-// decimal, every other ASCII byte as it is; no byte outside ASCII.
+// decimal (not &#128; to &#159;, which HTML reads as windows-1252), every
+// other ASCII byte as it is; no byte outside ASCII.
 std::optional<std::string> DecodeText(std::string_view text);
 
 // A name as its link text shows it: each byte that is not part of
-// well-formed UTF-8 replaced by U+FFFD.
+// well-formed UTF-8, and each C1 control character, replaced by U+FFFD.
 std::string ShownName(std::string_view name);
 
 // One record taken apart.
