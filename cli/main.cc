@@ -14,8 +14,8 @@
 #include "cli/arguments.h"
 #include "cli/log_writer.h"
 #include "generation/generate_indexes.h"
+#include "platform/standard_descriptors.h"
 #include "runtime/error.h"
-#include "runtime/standard_descriptors.h"
 
 namespace quillfold {
 namespace {

@@ -49,7 +49,7 @@ void GenerateIndexes(RunInputs& inputs, Disk& disk) {
 
   inputs.ClearLog();
   const std::string folder = inputs.FolderPath();
-  const FileNameList names = ListFolderFiles(folder);
+  const FileNameList names = ListFolderFiles(folder, disk);
   const bool filter_on = inputs.FilterSwitch() == 1;
   const std::string filter_text = filter_on ? inputs.FilterText() : std::string();
   const bool paging_on = inputs.PagingSwitch() == 1;

@@ -54,9 +54,9 @@ std::vector<std::string> ListingOrder(const std::string& folder) {
 }
 
 // Runs and returns the error number, 0 when the run succeeded.
-int RunGeneration(FakeRunInputs& inputs) {
+int RunGeneration(FakeRunInputs& inputs, Disk& disk = SystemDisk()) {
   try {
-    GenerateIndexes(inputs);
+    GenerateIndexes(inputs, disk);
   } catch (const Error& error) {
     return error.number();
   }
@@ -221,51 +221,42 @@ TEST_F(GenerateIndexesTest, AMissingFolderIsNotFoundAfterTheLogIsCleared) {
   EXPECT_EQ(SnapshotFolder(folder_.path()), Files{});
 }
 
-// The overflow tests make tens of thousands of files; in memory that takes
-// seconds instead of minutes.
-class GenerateIndexesOverflowTest : public GenerateIndexesTest {
- protected:
-  static void SetUpTestSuite() { testing::PreferMemoryFileSystem(70000); }
-};
-
-TEST_F(GenerateIndexesOverflowTest, ALinkCounterOverflowKeepsTheRecordBeforeIt) {
+// The overflow tests need tens of thousands of files: a folder in memory.
+TEST(GenerateIndexesOverflowTest, ALinkCounterOverflowKeepsTheRecordBeforeIt) {
   std::vector<std::string> names;
   for (int i = 0; i < 32767; ++i) names.push_back("n" + std::to_string(i));
-  MakeFiles(names);
-  WriteFile(folder_ / "zzz-skipped", "");  // Filtered out: it takes no place.
-  FakeRunInputs inputs = Inputs();
+  testing::FakeDisk disk;
+  disk.AddFolder("/site", names);
+  disk.AddFolder("/site", {"zzz-skipped"});  // Filtered out: it takes no place.
+  FakeRunInputs inputs;
+  inputs.folder_path = "/site";
   inputs.filter_switch = 1;
   inputs.filter_text = "n";
   inputs.paging_switch = 1;
   inputs.links_per_page_text = "0";
-  std::vector<std::string> order = ListingOrder(folder_.path());
-  std::erase(order, "zzz-skipped");
-  EXPECT_EQ(RunGeneration(inputs), 6);
+  EXPECT_EQ(RunGeneration(inputs, disk), 6);
   // The counter passes 32767 only after the 32767th record was written.
   // (Compared as booleans: a diff of such long texts would take ages.)
-  EXPECT_TRUE(ReadFile(folder_ / "index1.html") == Records(order));
-  EXPECT_TRUE(inputs.log == Log(order));
-  EXPECT_FALSE(std::filesystem::exists(folder_ / "index.html"));
+  EXPECT_TRUE(disk.files["/site/index1.html"] == Records(names));
+  EXPECT_TRUE(inputs.log == Log(names));
+  EXPECT_FALSE(disk.files.contains("/site/index.html"));
 }
 
-TEST_F(GenerateIndexesOverflowTest, APageNumberOverflowKeepsTheRecordBeforeIt) {
+TEST(GenerateIndexesOverflowTest, APageNumberOverflowKeepsTheRecordBeforeIt) {
   std::vector<std::string> names;
   for (int i = 0; i < 32767; ++i) names.push_back("f" + std::to_string(i));
-  MakeFiles(names);
-  FakeRunInputs inputs = Inputs();
+  testing::FakeDisk disk;
+  disk.AddFolder("/", names);
+  FakeRunInputs inputs;
+  inputs.folder_path = "/";
   inputs.paging_switch = 1;
   inputs.links_per_page_text = "1";
-  inputs.filter_switch = 1;
-  inputs.filter_text = "f";
-  const std::vector<std::string> order = ListingOrder(folder_.path());
-  EXPECT_EQ(RunGeneration(inputs), 6);
-  EXPECT_EQ(ReadFile(folder_ / "index32767.html"), Records({order.back()}));
-  EXPECT_TRUE(inputs.log == Log(order));
-  EXPECT_FALSE(std::filesystem::exists(folder_ / "index.html"));
+  EXPECT_EQ(RunGeneration(inputs, disk), 6);
+  EXPECT_EQ(disk.files["/index32767.html"], Records({names.back()}));
+  EXPECT_EQ(disk.files.size(), 32767u);
+  EXPECT_TRUE(inputs.log == Log(names));
 }
 
-// Fault runs: the error number, the log up to the failing entry, and every
-// byte that was there before still there.
 // A name in a page file's place that is no regular file ends the run on the
 // first entry bound for it; nothing is written through it, and the pages
 // before it are complete.
@@ -275,11 +266,14 @@ TEST_F(GenerateIndexesTest, APageFileThatIsNoRegularFileFailsOnItsEntry) {
     std::function<void(const std::string& page)> make;
     std::string kind;
   } kCases[] = {
-      {"link to a file", [](const std::string& page) { symlink("../victim", page.c_str()); },
+      {"link to a file",
+       [](const std::string& page) { ASSERT_EQ(symlink("../victim", page.c_str()), 0); },
        "a symbolic link"},
-      {"link to a full disk", [](const std::string& page) { symlink("/dev/full", page.c_str()); },
+      {"link to a full disk",
+       [](const std::string& page) { ASSERT_EQ(symlink("/dev/full", page.c_str()), 0); },
        "a symbolic link"},
-      {"dangling link", [](const std::string& page) { symlink("nowhere", page.c_str()); },
+      {"dangling link",
+       [](const std::string& page) { ASSERT_EQ(symlink("nowhere", page.c_str()), 0); },
        "a symbolic link"},
       {"folder", [](const std::string& page) { mkdir(page.c_str(), 0755); }, "a folder"},
       {"named pipe without a reader", [](const std::string& page) { mkfifo(page.c_str(), 0644); },
@@ -315,18 +309,16 @@ TEST_F(GenerateIndexesTest, APageFileThatIsNoRegularFileFailsOnItsEntry) {
 
 // A full disk in the middle of a record: the page keeps its old bytes and
 // its whole records, and nothing of the record the failure hit.
-TEST_F(GenerateIndexesTest, AFullDiskLeavesWholeRecordsOnly) {
-  MakeFiles({"a", "b", "c", "d"});
-  const std::vector<std::string> order = ListingOrder(folder_.path());
-  const std::string page1 = folder_ / "index1.html";
-  const std::string page2 = folder_ / "index2.html";
-  const std::string first_page = Records({order[0], order[1]});
-  for (const std::size_t extra : {std::size_t{1}, Records({order[2]}).size() - 1}) {
+TEST(GenerateIndexesFaultTest, AFullDiskLeavesWholeRecordsOnly) {
+  const std::string first_page = Records({"a", "b"});
+  for (const std::size_t extra : {std::size_t{1}, Records({"c"}).size() - 1}) {
     SCOPED_TRACE(extra);
     testing::FakeDisk disk;
-    disk.files[page2] = "old";
+    disk.AddFolder("/site", {"a", "b", "c", "d"});
+    disk.files["/site/index2.html"] = "old";
     disk.space = first_page.size() + extra;
-    FakeRunInputs inputs = Inputs();
+    FakeRunInputs inputs;
+    inputs.folder_path = "/site";
     inputs.paging_switch = 1;
     inputs.links_per_page_text = "2";
     try {
@@ -334,28 +326,29 @@ TEST_F(GenerateIndexesTest, AFullDiskLeavesWholeRecordsOnly) {
       ADD_FAILURE() << "no error raised";
     } catch (const Error& error) {
       EXPECT_EQ(error.number(), 61);
-      EXPECT_EQ(error.detail(), page2 + ": No space left on device");
+      EXPECT_EQ(error.detail(), "/site/index2.html: No space left on device");
     }
-    EXPECT_EQ(inputs.log, Log({order[0], order[1], order[2]}));
-    EXPECT_EQ(disk.files[page1], first_page);
-    EXPECT_EQ(disk.files[page2], "old");
+    EXPECT_EQ(inputs.log, Log({"a", "b", "c"}));
+    EXPECT_EQ(disk.files["/site/index1.html"], first_page);
+    EXPECT_EQ(disk.files["/site/index2.html"], "old");
   }
 }
 
-TEST_F(GenerateIndexesTest, AFailedCutIsNamedInTheDetail) {
-  MakeFiles({"a"});
+TEST(GenerateIndexesFaultTest, AFailedCutIsNamedInTheDetail) {
   testing::FakeDisk disk;
+  disk.AddFolder("/site", {"a"});
   disk.space = 5;
   disk.truncate_error = EIO;
-  FakeRunInputs inputs = Inputs();
+  FakeRunInputs inputs;
+  inputs.folder_path = "/site";
   try {
     GenerateIndexes(inputs, disk);
     ADD_FAILURE() << "no error raised";
   } catch (const Error& error) {
     EXPECT_EQ(error.number(), 61);
-    EXPECT_EQ(error.detail(), folder_ / "index1.html" +
-                                  ": No space left on device; cutting it back to its last whole "
-                                  "record failed: Input/output error");
+    EXPECT_EQ(error.detail(),
+              "/site/index1.html: No space left on device; cutting it back to its last whole "
+              "record failed: Input/output error");
   }
 }
 

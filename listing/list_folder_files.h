@@ -4,6 +4,7 @@
 #include <string>
 
 #include "listing/file_name_list.h"
+#include "runtime/disk.h"
 
 namespace quillfold {
 
@@ -14,12 +15,12 @@ namespace quillfold {
 //
 // A path that names no folder raises error 76 (Path not found); a folder that
 // cannot be read raises its file error.
-FileNameList ListFolderFiles(const std::string& folder);
+FileNameList ListFolderFiles(const std::string& folder, Disk& disk = SystemDisk());
 
 // The names of the folders directly in `folder`, "." and ".." left out, in
 // the order the system enumerates them; a symbolic link to a folder counts
 // as a folder. Raises the same errors as ListFolderFiles.
-FileNameList ListSubfolders(const std::string& folder);
+FileNameList ListSubfolders(const std::string& folder, Disk& disk = SystemDisk());
 
 }  // namespace quillfold
 

@@ -40,9 +40,9 @@ TEST(ListFolderFilesTest, ListsFilesAndFoldersApartWithLinksAsWhatTheyPointAt) {
   WriteFile(folder / "index1.html", "old run");
   mkdir((folder / "sub").c_str(), 0755);
   mkdir((folder / ".git").c_str(), 0755);
-  symlink("a.txt", (folder / "link-to-file").c_str());
-  symlink("sub", (folder / "link-to-folder").c_str());
-  symlink("nowhere", (folder / "dangling").c_str());
+  ASSERT_EQ(symlink("a.txt", (folder / "link-to-file").c_str()), 0);
+  ASSERT_EQ(symlink("sub", (folder / "link-to-folder").c_str()), 0);
+  ASSERT_EQ(symlink("nowhere", (folder / "dangling").c_str()), 0);
 
   std::vector<std::string> names = Names(ListFolderFiles(folder.path()));
   std::sort(names.begin(), names.end());

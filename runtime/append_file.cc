@@ -1,6 +1,5 @@
 #include "runtime/append_file.h"
 
-#include <cerrno>
 #include <string_view>
 
 #include "runtime/error.h"
@@ -34,50 +33,41 @@ Error NotARegularFile(const std::string& path, FileKind kind) {
 
 }  // namespace
 
-AppendFile::AppendFile(Disk& disk, std::string path)
-    : disk_(disk), path_(std::move(path)), fd_(disk_.OpenForAppend(path_.c_str())) {
+AppendFile::AppendFile(Disk& disk, std::string path) : disk_(disk), path_(std::move(path)) {
   FileStatus status;
-  if (fd_ < 0) {
-    const int open_error = errno;
+  if (const int open_error = disk_.OpenForAppend(path_, file_)) {
     // A name that is no regular file is said as such rather than as the
     // system's reason ("Too many levels of symbolic links").
-    if (disk_.LinkStatus(path_.c_str(), status) == 0 && status.kind != FileKind::kRegular) {
+    if (disk_.LinkStatus(path_, status) == 0 && status.kind != FileKind::kRegular) {
       throw NotARegularFile(path_, status.kind);
     }
     throw FileError(open_error, path_);
   }
-  // Checked on the open descriptor, so that nothing can be swapped in
-  // between the check and the writes.
-  const int status_result = disk_.Status(fd_, status);
-  const int status_error = errno;
-  if (status_result != 0 || status.kind != FileKind::kRegular) {
-    disk_.Close(fd_);
-    fd_ = -1;
-    if (status_result != 0) throw FileError(status_error, path_);
+  is_open_ = true;
+  // Checked on the open file, so that nothing can be swapped in between the
+  // check and the writes.
+  const int status_error = disk_.Status(file_, status);
+  if (status_error != 0 || status.kind != FileKind::kRegular) {
+    disk_.Close(file_);
+    is_open_ = false;
+    if (status_error != 0) throw FileError(status_error, path_);
     throw NotARegularFile(path_, status.kind);
   }
   size_ = status.size;
 }
 
 AppendFile::~AppendFile() {
-  if (fd_ >= 0) disk_.Close(fd_);
+  if (is_open_) disk_.Close(file_);
 }
 
 int AppendFile::TryFlush(std::size_t& written) {
   written = 0;
   int error = 0;
   while (written < buffer_.size()) {
-    const ssize_t result = disk_.Write(fd_, buffer_.data() + written, buffer_.size() - written);
-    if (result < 0) {
-      if (errno == EINTR) continue;
-      error = errno;
-      break;
-    }
-    if (result == 0) {  // A write that makes no progress would loop forever.
-      error = EIO;
-      break;
-    }
-    written += static_cast<std::size_t>(result);
+    std::size_t arrived = 0;
+    error = disk_.Write(file_, std::string_view(buffer_).substr(written), arrived);
+    written += arrived;
+    if (error != 0) break;
   }
   size_ += static_cast<std::int64_t>(written);
   buffer_.clear();
@@ -85,7 +75,7 @@ int AppendFile::TryFlush(std::size_t& written) {
 }
 
 int AppendFile::CutBack(std::int64_t length) {
-  if (disk_.Truncate(fd_, length) != 0) return errno;
+  if (const int error = disk_.Truncate(file_, length)) return error;
   size_ = length;
   return 0;
 }
@@ -93,13 +83,11 @@ int AppendFile::CutBack(std::int64_t length) {
 void AppendFile::Close() {
   std::size_t written;
   const int write_error = TryFlush(written);
-  const int fd = fd_;
-  fd_ = -1;
-  // Close even after a failed write, so no descriptor outlives the error.
-  const int close_result = disk_.Close(fd);
-  const int close_error = errno;
+  is_open_ = false;
+  // Close even after a failed write, so no file stays open past the error.
+  const int close_error = disk_.Close(file_);
   if (write_error != 0) throw FileError(write_error, path_);
-  if (close_result != 0 && close_error != EINTR) throw FileError(close_error, path_);
+  if (close_error != 0) throw FileError(close_error, path_);
 }
 
 }  // namespace quillfold

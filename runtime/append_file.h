@@ -21,7 +21,7 @@ class AppendFile {
   AppendFile(Disk& disk, std::string path);
   AppendFile(const AppendFile&) = delete;
   AppendFile& operator=(const AppendFile&) = delete;
-  // Releases the descriptor without writing what is still buffered: a
+  // Releases the file without writing what is still buffered: a
   // file is only left this way when a failure is already on its way.
   ~AppendFile();
 
@@ -49,7 +49,8 @@ class AppendFile {
   Disk& disk_;
   std::string path_;
   std::string buffer_;
-  int fd_;
+  FileHandle file_ = 0;
+  bool is_open_ = false;
   std::int64_t size_ = 0;
 };
 

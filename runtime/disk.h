@@ -1,12 +1,16 @@
 #ifndef QUILLFOLD_RUNTIME_DISK_H_
 #define QUILLFOLD_RUNTIME_DISK_H_
 
-#include <sys/types.h>
-
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
 
 namespace quillfold {
+
+// An open output file: a descriptor on POSIX systems, a HANDLE on Windows.
+using FileHandle = std::intptr_t;
 
 // What a name in a folder stands for.
 enum class FileKind { kRegular, kSymbolicLink, kFolder, kDevice, kNamedPipe, kSocket, kOther };
@@ -16,25 +20,41 @@ struct FileStatus {
   std::int64_t size = 0;  // In bytes.
 };
 
-// The system calls behind file output, behind an interface so that tests can
-// fake the faults a real disk rarely shows on demand (a short write, an
-// error on close). Each call returns what the system call would and leaves
-// the reason in errno.
+// Which entries of a folder a listing takes.
+enum class EntryKind { kFile, kFolder };
+
+// Everything the engine asks of the operating system's file system, behind
+// one interface: the system's own implementation is chosen at build time
+// (platform/posix, platform/windows), and tests use an in-memory fake that
+// shows the faults a real disk rarely shows on demand (a short write, an
+// error on close, a folder of 32,768 files without making them). Each call
+// returns 0 or the system's error code (errno; GetLastError() on Windows),
+// which FileError() turns into the program's error.
 class Disk {
  public:
   virtual ~Disk() = default;
-  // Opens `path` for appending, creating it when absent: a descriptor or -1.
-  // A symbolic link in the last component is not followed (ELOOP), so a
-  // page file can never send records to a file elsewhere.
-  virtual int OpenForAppend(const char* path) = 0;
-  // What the open descriptor is, and its length: 0 or -1.
-  virtual int Status(int fd, FileStatus& status) = 0;
-  // What `path` itself is, a symbolic link not followed: 0 or -1.
-  virtual int LinkStatus(const char* path, FileStatus& status) = 0;
-  virtual ssize_t Write(int fd, const char* data, std::size_t size) = 0;
-  // Cuts the file back to `length` bytes: 0 or -1.
-  virtual int Truncate(int fd, std::int64_t length) = 0;
-  virtual int Close(int fd) = 0;
+
+  // Hands each name directly in `folder` of one kind to `add`, in the order
+  // the system enumerates them. Anything that is not a folder counts as a
+  // file; a symbolic link counts as what it points to, a dangling one as a
+  // file.
+  virtual int ListFolder(const std::string& folder, EntryKind kind,
+                         const std::function<void(std::string_view name)>& add) = 0;
+
+  // Opens `path` for appending, creating it when absent. A symbolic link in
+  // the last component is not followed, so a page file can never send
+  // records to a file elsewhere.
+  virtual int OpenForAppend(const std::string& path, FileHandle& file) = 0;
+  // What the open file is, and its length.
+  virtual int Status(FileHandle file, FileStatus& status) = 0;
+  // What `path` itself is, a symbolic link not followed.
+  virtual int LinkStatus(const std::string& path, FileStatus& status) = 0;
+  // Writes some of `data`, at least one byte unless it fails; `written`
+  // receives how many bytes arrived.
+  virtual int Write(FileHandle file, std::string_view data, std::size_t& written) = 0;
+  // Cuts the file back to `length` bytes.
+  virtual int Truncate(FileHandle file, std::int64_t length) = 0;
+  virtual int Close(FileHandle file) = 0;
 };
 
 // The real file system.

@@ -44,8 +44,9 @@ class Error : public std::exception {
 std::string_view ErrorText(int number);
 
 // The error for a failed file operation on `path`, numbered by the system's
-// error code `errno_value`; its detail is the path and the system's reason.
-Error FileError(int errno_value, std::string_view path);
+// error code (errno; GetLastError() on Windows); its detail is the path and
+// the system's own words for the reason.
+Error FileError(int system_code, std::string_view path);
 
 }  // namespace quillfold
 

@@ -1,7 +1,5 @@
 #include "runtime/number_text.h"
 
-#include <langinfo.h>
-
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -211,15 +209,6 @@ double ToDouble(const Decimal& number, std::string_view text) {
 }
 
 }  // namespace
-
-NumberSeparators NumberSeparators::FromCurrentLocale() {
-  // nl_langinfo rather than localeconv: glibc documents localeconv as unsafe
-  // while other threads call it, nl_langinfo only as reading the locale.
-  NumberSeparators separators;
-  separators.decimal = nl_langinfo(RADIXCHAR);
-  separators.thousands = nl_langinfo(THOUSEP);
-  return separators;
-}
 
 std::int16_t TextToInt16(std::string_view text, const NumberSeparators& separators) {
   return ToInt16(Parse(text, separators), text);

@@ -12,7 +12,8 @@ struct NumberSeparators {
   std::string decimal = ".";
   std::string thousands;  // empty: no thousands separator is accepted
 
-  // The separators of the process's LC_NUMERIC locale at this moment.
+  // The separators of the user's locale at this moment: LC_NUMERIC on POSIX
+  // systems, the regional settings on Windows.
   static NumberSeparators FromCurrentLocale();
 };
 

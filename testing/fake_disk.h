@@ -7,19 +7,27 @@
 #include <limits>
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "runtime/disk.h"
 
 namespace quillfold::testing {
 
-// Files in memory, with faults on demand: a disk that fills up after a
-// number of bytes, a close or a cut that fails, files that cannot be opened,
-// names that are no regular file.
+// Folders and files in memory, with faults on demand: a disk that fills up
+// after a number of bytes, a close or a cut that fails, files that cannot be
+// opened, names that are no regular file, folders that cannot be listed.
 class FakeDisk : public Disk {
  public:
-  std::map<std::string, std::string> files;
-  std::map<std::string, int> open_errors;  // path -> errno of its open
-  std::map<std::string, FileKind> kinds;   // path -> what it is, when no regular file
+  struct Entry {
+    std::string name;
+    bool is_folder = false;
+  };
+
+  std::map<std::string, std::vector<Entry>> folders;  // path -> entries, in listing order
+  std::map<std::string, std::string> files;           // path -> bytes
+  std::map<std::string, int> open_errors;             // path -> error code of its open
+  std::map<std::string, FileKind> kinds;              // path -> what it is, when no regular file
   std::size_t space = std::numeric_limits<std::size_t>::max();      // bytes left
   std::size_t max_write = std::numeric_limits<std::size_t>::max();  // per call
   int close_error = 0;
@@ -28,71 +36,73 @@ class FakeDisk : public Disk {
   int most_open = 0;
   int write_calls = 0;
 
-  int OpenForAppend(const char* path) override {
-    if (auto it = open_errors.find(path); it != open_errors.end()) {
-      errno = it->second;
-      return -1;
+  // A folder holding `names` as files, in that order.
+  void AddFolder(const std::string& path, const std::vector<std::string>& names) {
+    std::vector<Entry>& entries = folders[path];
+    for (const std::string& name : names) entries.push_back({name, false});
+  }
+
+  int ListFolder(const std::string& folder, EntryKind kind,
+                 const std::function<void(std::string_view name)>& add) override {
+    const auto it = folders.find(folder);
+    if (it == folders.end()) return ENOENT;
+    for (const Entry& entry : it->second) {
+      if (entry.is_folder == (kind == EntryKind::kFolder)) add(entry.name);
     }
+    return 0;
+  }
+
+  int OpenForAppend(const std::string& path, FileHandle& file) override {
+    if (auto it = open_errors.find(path); it != open_errors.end()) return it->second;
     files[path];  // Created empty when absent, kept when present.
-    fds_[next_fd_] = path;
+    file = next_handle_++;
+    open_[file] = path;
     ++open_count;
-    if (static_cast<int>(fds_.size()) > most_open) most_open = static_cast<int>(fds_.size());
-    return next_fd_++;
+    most_open = std::max(most_open, open_now());
+    return 0;
   }
 
-  int Status(int fd, FileStatus& status) override {
-    return LinkStatus(fds_.at(fd).c_str(), status);
+  int Status(FileHandle file, FileStatus& status) override {
+    return LinkStatus(open_.at(file), status);
   }
 
-  int LinkStatus(const char* path, FileStatus& status) override {
+  int LinkStatus(const std::string& path, FileStatus& status) override {
     if (auto it = kinds.find(path); it != kinds.end()) {
       status = {it->second, 0};
       return 0;
     }
-    auto file = files.find(path);
-    if (file == files.end()) {
-      errno = ENOENT;
-      return -1;
-    }
+    const auto file = files.find(path);
+    if (file == files.end()) return ENOENT;
     status = {FileKind::kRegular, static_cast<std::int64_t>(file->second.size())};
     return 0;
   }
 
-  int Truncate(int fd, std::int64_t length) override {
-    if (truncate_error != 0) {
-      errno = truncate_error;
-      return -1;
-    }
-    files[fds_.at(fd)].resize(static_cast<std::size_t>(length));
-    return 0;
-  }
-
-  ssize_t Write(int fd, const char* data, std::size_t size) override {
+  int Write(FileHandle file, std::string_view data, std::size_t& written) override {
     ++write_calls;
-    if (space == 0) {
-      errno = ENOSPC;
-      return -1;
-    }
-    const std::size_t n = std::min({size, space, max_write});
-    files[fds_.at(fd)].append(data, n);
-    if (space != std::numeric_limits<std::size_t>::max()) space -= n;
-    return static_cast<ssize_t>(n);
-  }
-
-  int Close(int fd) override {
-    fds_.erase(fd);
-    if (close_error != 0) {
-      errno = close_error;
-      return -1;
-    }
+    written = 0;
+    if (space == 0) return ENOSPC;
+    written = std::min({data.size(), space, max_write});
+    files[open_.at(file)].append(data.substr(0, written));
+    if (space != std::numeric_limits<std::size_t>::max()) space -= written;
     return 0;
   }
 
-  int open_now() const { return static_cast<int>(fds_.size()); }
+  int Truncate(FileHandle file, std::int64_t length) override {
+    if (truncate_error != 0) return truncate_error;
+    files[open_.at(file)].resize(static_cast<std::size_t>(length));
+    return 0;
+  }
+
+  int Close(FileHandle file) override {
+    open_.erase(file);
+    return close_error;
+  }
+
+  int open_now() const { return static_cast<int>(open_.size()); }
 
  private:
-  std::map<int, std::string> fds_;
-  int next_fd_ = 3;
+  std::map<FileHandle, std::string> open_;
+  FileHandle next_handle_ = 3;
 };
 
 }  // namespace quillfold::testing

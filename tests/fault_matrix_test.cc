@@ -198,7 +198,7 @@ const FaultRow kRows[] = {
      [](const TempFolder& base, Scene& s) {
        s.folder = MakeFolder(base, {"a", "b", "c"});
        WriteFile(s.folder + "/victim.txt", "the victim's own bytes\n");
-       symlink("victim.txt", (s.folder + "/index2.html").c_str());
+       ASSERT_EQ(symlink("victim.txt", (s.folder + "/index2.html").c_str()), 0);
        // The link is listed and linked like the file it points to.
        const std::vector<std::string> names = ListedFiles(s.folder);
        s.arguments = {"--paging", "--links-per-page", "2", s.folder};
@@ -211,7 +211,7 @@ const FaultRow kRows[] = {
      [](const TempFolder& base, Scene& s) {
        s.folder = MakeFolder(base, {"a", "b", "c"});
        WriteFile(s.folder + "/victim.txt", "the victim's own bytes\n");
-       symlink("victim.txt", (s.folder + "/index.html").c_str());
+       ASSERT_EQ(symlink("victim.txt", (s.folder + "/index.html").c_str()), 0);
        const std::vector<std::string> names = ListedFiles(s.folder);
        s.arguments = {"--paging", "--links-per-page", "3", s.folder};
        s.error = 75;

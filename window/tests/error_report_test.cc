@@ -90,6 +90,7 @@ TEST(ErrorReportTest, EachClassOfFailureIsReportedWithItsFileAndTheLogSoFar) {
     testing::WriteFile(site + "/a.txt", "");
     testing::CurrentDirectory cwd(temp.path());
     testing::FakeDisk fake_disk;
+    fake_disk.AddFolder(site, {"a.txt"});
     MainWindow window(nullptr, fault.fake_disk ? static_cast<Disk&>(fake_disk) : SystemDisk());
     testing::ShowActive(window);
     testing::DoubleClickLine(Find<FolderList>(window, "Dir1"), "site");

@@ -1,4 +1,4 @@
-#include "runtime/standard_descriptors.h"
+#include "platform/standard_descriptors.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,0 +1,142 @@
+// The file system of a POSIX system.
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <memory>
+
+#include "runtime/disk.h"
+
+namespace quillfold {
+namespace {
+
+FileStatus StatusOf(const struct stat& info) {
+  FileStatus status;
+  status.size = info.st_size;
+  switch (info.st_mode & S_IFMT) {
+    case S_IFREG:
+      status.kind = FileKind::kRegular;
+      break;
+    case S_IFLNK:
+      status.kind = FileKind::kSymbolicLink;
+      break;
+    case S_IFDIR:
+      status.kind = FileKind::kFolder;
+      break;
+    case S_IFCHR:
+    case S_IFBLK:
+      status.kind = FileKind::kDevice;
+      break;
+    case S_IFIFO:
+      status.kind = FileKind::kNamedPipe;
+      break;
+    case S_IFSOCK:
+      status.kind = FileKind::kSocket;
+      break;
+  }
+  return status;
+}
+
+struct DirCloser {
+  void operator()(DIR* dir) const { closedir(dir); }
+};
+
+bool IsDot(const char* name) {
+  return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
+// Whether an entry is a folder, following symbolic links. Most file systems
+// report the type in the entry itself, so a stat is needed only for links and
+// the rare file system that does not.
+bool IsFolder(int dir_fd, const dirent& entry) {
+  if (entry.d_type == DT_DIR) return true;
+  if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN) return false;
+  struct stat status;
+  // A dangling link, or an entry removed since it was read, is no folder.
+  return fstatat(dir_fd, entry.d_name, &status, 0) == 0 && S_ISDIR(status.st_mode);
+}
+
+int Descriptor(FileHandle file) { return static_cast<int>(file); }
+
+class PosixDisk : public Disk {
+ public:
+  int ListFolder(const std::string& folder, EntryKind kind,
+                 const std::function<void(std::string_view name)>& add) override {
+    std::unique_ptr<DIR, DirCloser> dir(opendir(folder.c_str()));
+    if (!dir) return errno;
+    const int dir_fd = dirfd(dir.get());
+    for (;;) {
+      errno = 0;
+      const dirent* entry = readdir(dir.get());
+      if (entry == nullptr) return errno;
+      if (IsDot(entry->d_name) || IsFolder(dir_fd, *entry) != (kind == EntryKind::kFolder)) {
+        continue;
+      }
+      add(entry->d_name);
+    }
+  }
+
+  int OpenForAppend(const std::string& path, FileHandle& file) override {
+    // Non-blocking, so that a named pipe without a reader fails at once
+    // instead of holding the run forever, and no terminal becomes ours;
+    // writes block again as usual.
+    const int fd = ::open(
+        path.c_str(),
+        O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK, 0666);
+    if (fd < 0) return errno;
+    ::fcntl(fd, F_SETFL, O_APPEND);
+    file = fd;
+    return 0;
+  }
+
+  int Status(FileHandle file, FileStatus& status) override {
+    struct stat info;
+    if (::fstat(Descriptor(file), &info) != 0) return errno;
+    status = StatusOf(info);
+    return 0;
+  }
+
+  int LinkStatus(const std::string& path, FileStatus& status) override {
+    struct stat info;
+    if (::lstat(path.c_str(), &info) != 0) return errno;
+    status = StatusOf(info);
+    return 0;
+  }
+
+  int Write(FileHandle file, std::string_view data, std::size_t& written) override {
+    written = 0;
+    for (;;) {
+      const ssize_t result = ::write(Descriptor(file), data.data(), data.size());
+      if (result > 0) {
+        written = static_cast<std::size_t>(result);
+        return 0;
+      }
+      if (result < 0 && errno == EINTR) continue;
+      // A write that makes no progress would be asked again forever.
+      return result < 0 ? errno : EIO;
+    }
+  }
+
+  int Truncate(FileHandle file, std::int64_t length) override {
+    return ::ftruncate(Descriptor(file), length) == 0 ? 0 : errno;
+  }
+
+  int Close(FileHandle file) override {
+    // After EINTR the descriptor is gone on Linux: retrying could close
+    // another one, so it counts as closed.
+    if (::close(Descriptor(file)) != 0 && errno != EINTR) return errno;
+    return 0;
+  }
+};
+
+}  // namespace
+
+Disk& SystemDisk() {
+  static PosixDisk disk;
+  return disk;
+}
+
+}  // namespace quillfold
