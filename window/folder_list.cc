@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "runtime/error.h"
+#include "window/control_pictures.h"
 #include "window/error_report.h"
 #include "window/folder_indent_delegate.h"
 
@@ -55,6 +56,7 @@ void FolderList::OpenFolder(QListWidgetItem* item) {
   try {
     entries = FolderEntries(path);
   } catch (const Error& error) {
+    setCurrentRow(current_row_);
     ReportError(window(), error);
     return;
   }
@@ -66,16 +68,16 @@ void FolderList::ShowEntries(const std::vector<FolderEntry>& entries) {
   clear();
   const QIcon open_icon = style()->standardIcon(QStyle::SP_DirOpenIcon);
   const QIcon closed_icon = style()->standardIcon(QStyle::SP_DirClosedIcon);
-  int current_row = 0;
+  current_row_ = 0;
   for (const FolderEntry& entry : entries) {
     auto* item = new QListWidgetItem(entry.open ? open_icon : closed_icon,
-                                     QFile::decodeName(QByteArray::fromStdString(entry.name)));
+                                     QFile::decodeName(WithControlPictures(entry.name)));
     item->setData(kPathRole, QByteArray::fromStdString(entry.path));
     item->setData(FolderIndentDelegate::kDepthRole, entry.depth);
     addItem(item);
-    if (entry.open) current_row = count() - 1;
+    if (entry.open) current_row_ = count() - 1;
   }
-  setCurrentRow(current_row);
+  setCurrentRow(current_row_);
 }
 
 }  // namespace quillfold

@@ -12,7 +12,9 @@ namespace quillfold {
 // A classic directory list box: the path from the root down to the current
 // folder, then that folder's sub-folders. A click only highlights a line;
 // a double-click or Enter opens the highlighted folder, which becomes the
-// current one. It starts at the process's current directory.
+// current one. A folder that cannot be opened is reported and the highlight
+// goes back to the current folder, so the list always shows which folder a
+// run uses. It starts at the process's current directory.
 class FolderList : public QListWidget {
   Q_OBJECT
 
@@ -31,6 +33,7 @@ class FolderList : public QListWidget {
   void ShowEntries(const std::vector<FolderEntry>& entries);
 
   std::string current_path_;
+  int current_row_ = 0;  // The line of the current folder.
 };
 
 }  // namespace quillfold

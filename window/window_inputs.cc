@@ -8,6 +8,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "window/control_pictures.h"
 #include "window/folder_list.h"
 
 namespace quillfold {
@@ -52,7 +53,7 @@ void WindowInputs::ClearLog() {
 }
 
 void WindowInputs::AppendLogLine(std::string_view name) {
-  log_text_.append(name.data(), static_cast<qsizetype>(name.size()));
+  AppendWithControlPictures(name, log_text_);
   log_text_.append("\r\n");
 }
 

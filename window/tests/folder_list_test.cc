@@ -7,9 +7,12 @@
 #include <QApplication>
 #include <QStyle>
 #include <QTest>
+#include <filesystem>
+#include <functional>
 #include <string>
 
 #include "testing/temp_folder.h"
+#include "testing/unprivileged.h"
 #include "window/folder_indent_delegate.h"
 #include "window/tests/window_test_support.h"
 
@@ -142,22 +145,69 @@ TEST_F(FolderListTest, OpeningTheRootShowsItsFolders) {
   EXPECT_TRUE(Lines(list).contains("tmp"));
 }
 
-TEST_F(FolderListTest, FolderThatCannotBeOpenedIsReportedAndTheCurrentOneStays) {
-  CurrentDirectory cwd(Project());
+// Double-clicks `line` in a list started in `folder`, `change` having been
+// made after the list was filled, and tells what happened: the highlighted
+// line, the current folder, the lines below the path, and the reports.
+std::string OpenLine(const std::string& folder, const QString& line,
+                     const std::function<void()>& change) {
+  CurrentDirectory cwd(folder);
   FolderList list;
   list.resize(400, 400);
   list.show();
-  ASSERT_EQ(rmdir((temp_ / "project/gamma").c_str()), 0);  // Gone since it was listed.
+  change();
   testing::ReportCapture capture;
-  testing::DoubleClickLine(&list, "gamma");
+  testing::DoubleClickLine(&list, line);
+  std::string shown = "highlighted " + list.currentItem()->text().toStdString() + "; current " +
+                      list.CurrentPath() + "; lines " + LastLines(list, 4).join(' ').toStdString();
+  for (const testing::ShownReport& report : capture.reports) {
+    shown += "; " + report.title.toStdString() + " " + report.text.toStdString() + " (" +
+             report.detail.toStdString() + ")";
+  }
+  return shown;
+}
 
-  ASSERT_EQ(capture.reports.size(), 1u);
-  EXPECT_EQ(capture.reports[0].title, "Quillfold");
-  EXPECT_EQ(capture.reports[0].text, "Error 76: Path not found");
-  EXPECT_TRUE(capture.reports[0].detail.contains(QString::fromStdString(temp_ / "project/gamma")))
-      << capture.reports[0].detail.toStdString();
-  EXPECT_EQ(list.CurrentPath(), Project());
-  EXPECT_EQ(LastLines(list, 4), (QStringList{"project", "alpha", "Beta", "gamma"}));
+TEST_F(FolderListTest, FolderThatCannotBeOpenedIsReportedAndTheHighlightReturns) {
+  const std::string gamma = temp_ / "project/gamma";
+  struct Case {
+    const char* what;
+    mode_t mode;
+    bool unprivileged;  // Root reads any folder; the user nobody does not.
+    std::function<void()> after_listing;
+    std::string report;
+  };
+  const Case cases[] = {
+      {"gone since it was listed", 0755, false, [&] { rmdir(gamma.c_str()); },
+       "Quillfold Error 76: Path not found (" + gamma + ": No such file or directory)"},
+      {"unreadable", 0, true, [] {},
+       "Quillfold Error 70: Permission denied (" + gamma + ": Permission denied)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::filesystem::create_directories(gamma);  // Back after the row before.
+    ASSERT_EQ(chmod(gamma.c_str(), c.mode), 0);
+    const auto open_gamma = [&] { return OpenLine(Project(), "gamma", c.after_listing); };
+    const std::string shown = c.unprivileged ? testing::RunUnprivileged(open_gamma) : open_gamma();
+    EXPECT_EQ(shown, "highlighted project; current " + Project() +
+                         "; lines project alpha Beta gamma; " + c.report);
+  }
+}
+
+TEST_F(FolderListTest, ControlCharactersInNamesShowAsPicturesOneFolderALine) {
+  for (const char* name : {"project/cr\rdir", "project/nl\ndir",
+                           "project/esc\x1b"
+                           "dir"}) {
+    ASSERT_EQ(mkdir((temp_ / name).c_str(), 0755), 0);
+  }
+  CurrentDirectory cwd(Project());
+  FolderList list;
+  list.resize(400, 600);
+  list.show();
+  EXPECT_EQ(LastLines(list, 7), (QStringList{"project", "alpha", "Beta", "cr\u240ddir",
+                                             "esc\u241bdir", "gamma", "nl\u240adir"}));
+  // The line stands for the folder's own name.
+  testing::DoubleClickLine(&list, "nl\u240adir");
+  EXPECT_EQ(list.CurrentPath(), temp_ / "project/nl\ndir");
+  EXPECT_EQ(LastLines(list, 2), (QStringList{"project", "nl\u240adir"}));
 }
 
 TEST_F(FolderListTest, StartsAtTheRootWhenTheCurrentDirectoryIsGone) {

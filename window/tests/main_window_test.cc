@@ -396,6 +396,28 @@ TEST(MainWindowTest, ReadMeOpensThePublishersPageOnEveryClick) {
   EXPECT_EQ(catcher.urls, (QList<QUrl>{page, page}));
 }
 
+TEST_F(RunTest, ControlCharactersInNamesShowAsPicturesOneNameALine) {
+  AddFiles({"cr\rname.txt", "nl\nname.txt", "esc\x1bname.txt", "plain.txt"});
+  OpenSite();
+  ClickStep2();
+  QStringList log = LogLines();
+  ASSERT_EQ(log.size(), 5) << log.join('|').toStdString();
+  EXPECT_EQ(log.takeLast(), "");
+  log.sort();
+  QStringList expected{"cr\u240dname.txt", "nl\u240aname.txt", "esc\u241bname.txt", "plain.txt"};
+  expected.sort();
+  EXPECT_EQ(log, expected);
+  // The pages link the names themselves, one record each.
+  const std::string page = testing::ReadFile(Site() + "/index1.html");
+  EXPECT_NE(page.find(Record("plain.txt")), std::string::npos);
+  std::size_t records = 0;
+  for (std::size_t at = page.find("<p><a "); at != std::string::npos;
+       at = page.find("<p><a ", at + 1)) {
+    ++records;
+  }
+  EXPECT_EQ(records, 4u);
+}
+
 TEST(MainWindowTest, ClosingTheWindowEndsTheProgram) {
   MainWindow window;
   window.ShowCentered();
