@@ -12,6 +12,7 @@
 #include "generation/generate_indexes.h"
 #include "runtime/error.h"
 #include "window/app_icon.h"
+#include "window/enter_key.h"
 #include "window/error_report.h"
 #include "window/folder_list.h"
 #include "window/read_me.h"
@@ -39,6 +40,13 @@ QLabel* PlaceLabel(QWidget* window, const char* name, const char* text, QRect pl
   label->setText(QLatin1String(text));
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   return label;
+}
+
+// What a screen reader says for a control: its name, unless the control
+// speaks its own caption (`name` null), and what it does.
+void Describe(QWidget* control, const char* name, const char* description) {
+  if (name != nullptr) control->setAccessibleName(QLatin1String(name));
+  control->setAccessibleDescription(QLatin1String(description));
 }
 
 }  // namespace
@@ -80,6 +88,14 @@ void MainWindow::CreateFolderStep() {
   Command1_->setText(
       QStringLiteral("Step 2: get all files in the folder and make index.html in that same folder "
                      "(append if index.html already exists)"));
+  Label1_->setBuddy(Dir1_);
+  Describe(Dir1_, "Folders",
+           "The path from the root down to the open folder, then its sub-folders. Enter or a "
+           "double-click opens the highlighted folder; Step 2 uses the open one.");
+  Describe(Command1_, nullptr,
+           "Appends a link for every matching file of the open folder to its index1.html and "
+           "lists the linked names");
+  ClickOnEnter(Command1_);
   connect(Command1_, &QPushButton::clicked, this, &MainWindow::RunGeneration);
 }
 
@@ -88,6 +104,9 @@ void MainWindow::CreateFilterOption() {
   Check1_->setText(QLatin1String(kFilterOffCaption));
   Text2_ = Place<QLineEdit>(this, "Text2", TwipsRect(360, 3720, 7335, 375));
   Text2_->hide();
+  Describe(Check1_, nullptr, "Links only the file names that contain the filter text");
+  Describe(Text2_, "Filter text",
+           "Only file names that contain this text get a link, for example .pdf");
   connect(Check1_, &QCheckBox::clicked, this, &MainWindow::ShowOrHideFilterText);
 }
 
@@ -104,6 +123,12 @@ void MainWindow::CreatePagingOption() {
   Label5_->hide();
   Text3_->hide();
   Label6_->hide();
+  Label5_->setBuddy(Text3_);
+  Label6_->setBuddy(Text3_);
+  Describe(Check2_, nullptr,
+           "Spreads the links over index1.html, index2.html and so on, and lists those pages in "
+           "index.html");
+  Describe(Text3_, "Links per page", "How many links each page holds");
   connect(Check2_, &QCheckBox::clicked, this, &MainWindow::ShowOrHideLinksPerPage);
 }
 
@@ -114,11 +139,14 @@ void MainWindow::CreateLog() {
   Text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   // Tab leaves the log for the next control instead of typing a tab.
   Text1_->setTabChangesFocus(true);
+  Describe(Text1_, "Linked names", "The names the last Step 2 linked, one a line");
 }
 
 void MainWindow::CreateReadMeButton() {
   Command3_ = Place<QPushButton>(this, "Command3", TwipsRect(120, 8160, 2775, 375));
   Command3_->setText(QStringLiteral("Read me"));
+  Describe(Command3_, nullptr, "Opens the read-me page in the browser");
+  ClickOnEnter(Command3_);
   connect(Command3_, &QPushButton::clicked, this, &MainWindow::OpenReadMePage);
 }
 

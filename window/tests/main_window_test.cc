@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDesktopServices>
+#include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -143,6 +146,81 @@ TEST(MainWindowTest, FocusStartsInTheLogAndFollowsTheDrawnOrder) {
   EXPECT_EQ(FocusChainFromLog(window, 8),
             (QStringList{"Text1", "Command1", "Dir1", "Check1", "Text2", "Text3", "Check2",
                          "Command3", "Text1"}));
+}
+
+QString AccessibleText(QWidget* control, QAccessible::Text text) {
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+  return accessible == nullptr ? QString() : accessible->text(text);
+}
+
+TEST(MainWindowTest, EveryControlTakingTheFocusHasAnAccessibleNameAndDescription) {
+  struct Expected {
+    const char* control;
+    QString name;
+  };
+  const Expected expected[] = {
+      {"Dir1", "Folders"},
+      {"Command1",
+       "Step 2: get all files in the folder and make index.html in that same folder (append if "
+       "index.html already exists)"},
+      {"Check1", "tick here if you want to choose a specific file type"},
+      {"Text2", "Filter text"},
+      {"Check2",
+       "tick here if you want to choose a specific number of links per index.html page (creates "
+       "multiple index pages)"},
+      {"Text3", "Links per page"},
+      {"Text1", "Linked names"},
+      {"Command3", "Read me"},
+  };
+  MainWindow window;
+  testing::ShowActive(window);
+  QStringList focusable;
+  for (QWidget* child : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (child->focusPolicy() & Qt::TabFocus) focusable << child->objectName();
+  }
+  QStringList listed;
+  for (const Expected& control : expected) listed << control.control;
+  focusable.sort();
+  listed.sort();
+  EXPECT_EQ(focusable, listed);
+
+  for (const Expected& control : expected) {
+    SCOPED_TRACE(control.control);
+    QWidget* widget = Find(window, control.control);
+    EXPECT_EQ(AccessibleText(widget, QAccessible::Name), control.name);
+    EXPECT_FALSE(AccessibleText(widget, QAccessible::Description).isEmpty());
+  }
+
+  // A check box's name follows its caption.
+  testing::ClickCheckBox(Find<QCheckBox>(window, "Check1"));
+  EXPECT_EQ(AccessibleText(Find(window, "Check1"), QAccessible::Name),
+            "type file type in box below, for example, .html or .txt or .doc");
+}
+
+TEST(MainWindowTest, LabelsAreTiedToTheControlsTheyDescribe) {
+  struct Tie {
+    const char* label;
+    const char* control;
+    // Whether Qt tells a screen reader about the tie; its item views do
+    // not, so the folder list carries its own name.
+    bool read_as_label;
+  };
+  const Tie ties[] = {
+      {"Label1", "Dir1", false}, {"Label5", "Text3", true}, {"Label6", "Text3", true}};
+  MainWindow window;
+  for (const Tie& tie : ties) {
+    SCOPED_TRACE(tie.label);
+    auto* label = Find<QLabel>(window, tie.label);
+    QWidget* control = Find(window, tie.control);
+    EXPECT_EQ(label->buddy(), control);
+    if (!tie.read_as_label) continue;
+    bool found = false;
+    for (const auto& [labelling, relation] :
+         QAccessible::queryAccessibleInterface(control)->relations(QAccessible::Label)) {
+      found = found || labelling->object() == label;
+    }
+    EXPECT_TRUE(found);
+  }
 }
 
 // Records the order in which controls are shown and hidden.
@@ -416,6 +494,80 @@ TEST_F(RunTest, ControlCharactersInNamesShowAsPicturesOneNameALine) {
     ++records;
   }
   EXPECT_EQ(records, 4u);
+}
+
+// The window has no default button: Enter presses the focused button and
+// nothing else.
+class EnterTest : public RunTest {
+ protected:
+  EnterTest() {
+    AddFiles({"a.txt"});
+    OpenSite();
+    // Shows both boxes; the filter keeps the page files out of later runs.
+    SetFilter(".txt");
+    SetPaging("95");
+    QDesktopServices::setUrlHandler("http", &read_me_, "Open");
+    QDesktopServices::setUrlHandler("file", &read_me_, "Open");
+  }
+  ~EnterTest() override {
+    QDesktopServices::unsetUrlHandler("http");
+    QDesktopServices::unsetUrlHandler("file");
+  }
+
+  // Each run appends one record for a.txt.
+  int Runs() const {
+    const std::string path = Site() + "/index1.html";
+    if (!QFileInfo::exists(QString::fromStdString(path))) return 0;
+    return static_cast<int>(testing::ReadFile(path).size() / Record("a.txt").size());
+  }
+
+  UrlCatcher read_me_;
+};
+
+TEST_F(EnterTest, EnterPressesTheFocusedButtonOnly) {
+  struct Case {
+    const char* what;
+    const char* focus;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int runs;
+    int read_me_opened;
+  };
+  const Case cases[] = {
+      {"Return on Step 2", "Command1", Qt::Key_Return, Qt::NoModifier, 1, 0},
+      {"keypad Enter on Step 2", "Command1", Qt::Key_Enter, Qt::KeypadModifier, 1, 0},
+      {"Space on Step 2", "Command1", Qt::Key_Space, Qt::NoModifier, 1, 0},
+      {"Return on Read me", "Command3", Qt::Key_Return, Qt::NoModifier, 0, 1},
+      {"keypad Enter on Read me", "Command3", Qt::Key_Enter, Qt::KeypadModifier, 0, 1},
+      {"Ctrl+Return on Step 2", "Command1", Qt::Key_Return, Qt::ControlModifier, 0, 0},
+      {"Return in the filter text", "Text2", Qt::Key_Return, Qt::NoModifier, 0, 0},
+      {"keypad Enter in the number box", "Text3", Qt::Key_Enter, Qt::KeypadModifier, 0, 0},
+      {"Return on a check box", "Check2", Qt::Key_Return, Qt::NoModifier, 0, 0},
+      {"Return in the log", "Text1", Qt::Key_Return, Qt::NoModifier, 0, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const int runs = Runs();
+    const qsizetype opened = read_me_.urls.size();
+    QWidget* control = Find(*window_, c.focus);
+    control->setFocus();
+    ASSERT_TRUE(control->hasFocus());
+    QTest::keyClick(control, c.key, c.modifiers);
+    EXPECT_EQ(Runs() - runs, c.runs);
+    EXPECT_EQ(read_me_.urls.size() - opened, c.read_me_opened);
+  }
+}
+
+TEST_F(EnterTest, HoldingEnterDownRunsOnce) {
+  QWidget* command1 = Find(*window_, "Command1");
+  command1->setFocus();
+  for (bool repeat : {false, true, true, true}) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", repeat);
+    QApplication::sendEvent(command1, &press);
+  }
+  QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, "\r");
+  QApplication::sendEvent(command1, &release);
+  EXPECT_EQ(Runs(), 1);
 }
 
 TEST(MainWindowTest, ClosingTheWindowEndsTheProgram) {
