@@ -1,62 +1,169 @@
 #!/bin/sh
-# Builds the Debian package from a finished build tree, unpacks it into a
-# scratch root and checks what it would install.
-# Usage: check-deb.sh BUILD_DIR APPSTREAM_ID
+# Builds the Debian package from a finished build tree and checks it.
+# Usage:
+#   check-deb.sh build BUILD_DIR OUT_DIR         makes OUT_DIR/quillfold_*.deb
+#   check-deb.sh contents OUT_DIR APPSTREAM_ID   what it would install
+#   check-deb.sh lintian OUT_DIR LEVELS [TAG...] lintian finds nothing at LEVELS
+#                                                (such as error,warning,info)
+#                                                but the TAGs
+#   check-deb.sh hardening OUT_DIR BUILD_DIR     every hardening feature is in
+#                                                both programs
 set -eu
-build=$1
-appstream_id=$2
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+mode=$1
+out=$2
 
 fail() {
   echo "check-deb: $*" >&2
   exit 1
 }
 
-# A scratch output directory keeps parallel test runs from sharing CPack's
-# staging area.
-if ! (cd "$build" && cpack --config CPackConfig.cmake -B "$scratch/out") >"$scratch/cpack.log" 2>&1; then
-  cat "$scratch/cpack.log" >&2
-  fail "cpack failed"
-fi
-set -- "$scratch"/out/quillfold_1.00_*.deb
-[ -f "$1" ] || fail "no quillfold_1.00_*.deb among: $(ls "$scratch/out")"
-deb=$1
+the_deb() {
+  set -- "$out"/quillfold_1.00_*.deb
+  [ -f "$1" ] || fail "no quillfold_1.00_*.deb in $out: is debian_package_builds run first?"
+  echo "$1"
+}
 
-[ "$(dpkg-deb -f "$deb" Package)" = quillfold ] || fail "wrong package name"
-[ "$(dpkg-deb -f "$deb" Version)" = 1.00 ] || fail "version is $(dpkg-deb -f "$deb" Version)"
-depends=$(dpkg-deb -f "$deb" Depends)
-for library in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6; do
-  echo "$depends" | grep -q "\\b$library\\b" || fail "Depends lacks $library: $depends"
-done
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
 
-root="$scratch/root"
-dpkg -x "$deb" "$root"
-expected="./usr/bin/quillfold
+case $mode in
+build)
+  build=$2
+  out=$3
+  rm -rf "$out"
+  mkdir -p "$out"
+  # A directory of its own keeps this from sharing CPack's staging area with
+  # a cpack run by hand in the build tree.
+  if ! (cd "$build" && cpack --config CPackConfig.cmake -B "$out") >"$scratch/cpack.log" 2>&1; then
+    cat "$scratch/cpack.log" >&2
+    fail "cpack failed"
+  fi
+  echo "check-deb: built $(the_deb)"
+  ;;
+
+contents)
+  appstream_id=$3
+  deb=$(the_deb)
+  [ "$(dpkg-deb -f "$deb" Package)" = quillfold ] || fail "wrong package name"
+  [ "$(dpkg-deb -f "$deb" Version)" = 1.00 ] || fail "version is $(dpkg-deb -f "$deb" Version)"
+  depends=$(dpkg-deb -f "$deb" Depends)
+  for library in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6; do
+    echo "$depends" | grep -q "\\b$library\\b" || fail "Depends lacks $library: $depends"
+  done
+
+  root="$scratch/root"
+  dpkg -x "$deb" "$root"
+  expected="./usr/bin/quillfold
 ./usr/bin/quillfold-cli
 ./usr/share/applications/quillfold.desktop
+./usr/share/doc-base/quillfold
+./usr/share/doc/quillfold/changelog.gz
+./usr/share/doc/quillfold/copyright
 ./usr/share/doc/quillfold/readme.html
-./usr/share/icons/hicolor/16x16/apps/quillfold.xpm
-./usr/share/icons/hicolor/32x32/apps/quillfold.xpm
+./usr/share/doc/quillfold/screenshot.png
+./usr/share/icons/hicolor/128x128/apps/quillfold.png
+./usr/share/icons/hicolor/16x16/apps/quillfold.png
+./usr/share/icons/hicolor/256x256/apps/quillfold.png
+./usr/share/icons/hicolor/32x32/apps/quillfold.png
+./usr/share/icons/hicolor/48x48/apps/quillfold.png
+./usr/share/icons/hicolor/64x64/apps/quillfold.png
+./usr/share/icons/hicolor/scalable/apps/quillfold.svg
+./usr/share/man/man1/quillfold-cli.1.gz
+./usr/share/man/man1/quillfold.1.gz
 ./usr/share/metainfo/$appstream_id.metainfo.xml"
-actual=$(cd "$root" && find . -type f | LC_ALL=C sort)
-if [ "$actual" != "$expected" ]; then
-  printf 'expected:\n%s\nactual:\n%s\n' "$expected" "$actual" >&2
-  fail "the package holds other files than expected"
-fi
+  actual=$(cd "$root" && find . -type f | LC_ALL=C sort)
+  if [ "$actual" != "$expected" ]; then
+    printf 'expected:\n%s\nactual:\n%s\n' "$expected" "$actual" >&2
+    fail "the package holds other files than expected"
+  fi
 
-for program in quillfold quillfold-cli; do
-  [ -x "$root/usr/bin/$program" ] || fail "$program is not executable"
-done
-[ "$("$root/usr/bin/quillfold-cli" --version)" = "quillfold-cli 1.00" ] ||
-  fail "the packaged quillfold-cli does not run"
-for size in 16 32; do
-  grep -q "^\"$size $size [0-9]* 1\"" "$root/usr/share/icons/hicolor/${size}x$size/apps/quillfold.xpm" ||
-    fail "the ${size}x$size icon is not $size pixels square"
-done
-desktop-file-validate "$root/usr/share/applications/quillfold.desktop"
-appstreamcli validate --no-net "$root/usr/share/metainfo/$appstream_id.metainfo.xml" >/dev/null ||
-  fail "the packaged metainfo does not validate"
-grep -q '<release version="1.00"' "$root/usr/share/metainfo/$appstream_id.metainfo.xml" ||
-  fail "the metainfo carries no release 1.00"
-echo "check-deb: $deb is complete"
+  for program in quillfold quillfold-cli; do
+    [ -x "$root/usr/bin/$program" ] || fail "$program is not executable"
+  done
+  [ "$("$root/usr/bin/quillfold-cli" --version)" = "quillfold-cli 1.00" ] ||
+    fail "the packaged quillfold-cli does not run"
+  for size in 16 32 48 64 128 256; do
+    file "$root/usr/share/icons/hicolor/${size}x$size/apps/quillfold.png" |
+      grep -q "PNG image data, $size x $size," || fail "the ${size}x$size icon is not $size pixels square"
+  done
+  grep -q '<svg' "$root/usr/share/icons/hicolor/scalable/apps/quillfold.svg" ||
+    fail "the scalable icon is no SVG"
+  for page in quillfold quillfold-cli; do
+    gzip -t "$root/usr/share/man/man1/$page.1.gz" || fail "$page.1.gz is no gzip file"
+    # man reads the compressed page as it is installed.
+    title=$(LC_ALL=C MANWIDTH=80 man -l "$root/usr/share/man/man1/$page.1.gz" | head -n 1)
+    case $title in
+    "$(echo "$page" | tr a-z A-Z)(1) "*) ;;
+    *) fail "$page.1.gz is not the manual page of $page: $title" ;;
+    esac
+  done
+  copyright="$root/usr/share/doc/quillfold/copyright"
+  head -n 1 "$copyright" |
+    grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+    fail "the copyright file is not in the machine-readable format"
+  grep -q '^ THE SOFTWARE IS PROVIDED "AS IS"' "$copyright" || fail "the copyright file lacks the licence"
+  zcat "$root/usr/share/doc/quillfold/changelog.gz" | head -n 1 | grep -q '^quillfold (1.00) ' ||
+    fail "the changelog's first entry is not for quillfold 1.00"
+  desktop-file-validate "$root/usr/share/applications/quillfold.desktop"
+  metainfo="$root/usr/share/metainfo/$appstream_id.metainfo.xml"
+  appstreamcli validate --pedantic --no-net "$metainfo" >/dev/null ||
+    fail "the packaged metainfo does not validate"
+  grep -q '<release version="1.00"' "$metainfo" || fail "the metainfo carries no release 1.00"
+  grep -q '<project_license>MIT</project_license>' "$metainfo" || fail "the metainfo names no licence"
+  echo "check-deb: $deb is complete"
+  ;;
+
+lintian)
+  levels=$3
+  shift 3
+  deb=$(the_deb)
+  suppressed=$(echo "$@" | tr ' ' ',')
+  # Lintian warns on stderr that it runs as root; its findings go to stdout.
+  if ! lintian --fail-on "$levels" --display-level '>=info' --tag-display-limit 0 \
+    ${suppressed:+--suppress-tags "$suppressed"} "$deb" \
+    >"$scratch/lintian.out" 2>"$scratch/lintian.err"; then
+    cat "$scratch/lintian.out" "$scratch/lintian.err" >&2
+    fail "lintian finds faults at the levels $levels"
+  fi
+  cat "$scratch/lintian.out"
+  echo "check-deb: lintian finds nothing at the levels $levels"
+  ;;
+
+hardening)
+  build=$3
+  deb=$(the_deb)
+  dpkg -x "$deb" "$scratch/root"
+  programs="$scratch/root/usr/bin/quillfold $scratch/root/usr/bin/quillfold-cli"
+  # Fails on any missing feature: position-independent code, stack
+  # protector, read-only relocations and immediate binding. Control-flow
+  # protection is not asked for: Debian 12's C start-up files (Scrt1.o,
+  # crti.o, crtn.o) carry no CET marking, so no program linked against them
+  # gets one, /bin/ls included.
+  hardening-check --nocfprotection --nofortify $programs ||
+    fail "the packaged programs lack hardening"
+  # Fortified functions show in a program only where a call's buffer size is
+  # known when compiling; a program whose calls have none gets "only
+  # unprotected functions" however it was built. So where hardening-check
+  # cannot see them, every compile command must have asked for them, with
+  # optimisation, which they need.
+  if hardening-check --quiet --nopie --nostackprotector --norelro --nobindnow --nocfprotection \
+    $programs >"$scratch/fortify" 2>&1; then
+    echo "check-deb: hardening-check finds fortified functions in both programs"
+  else
+    cat "$scratch/fortify"
+    commands="$build/compile_commands.json"
+    [ -f "$commands" ] || fail "no $commands to tell whether the build was fortified"
+    grep '"command"' "$commands" >"$scratch/commands" || fail "no compile commands in $commands"
+    if grep -v -e '-D_FORTIFY_SOURCE=[23]' "$scratch/commands" >"$scratch/unfortified" ||
+      grep -v -e ' -O[1-3s]\b' "$scratch/commands" >>"$scratch/unfortified"; then
+      head -n 3 "$scratch/unfortified" >&2
+      fail "compiled without _FORTIFY_SOURCE=2 or 3 and optimisation"
+    fi
+    echo "check-deb: every compile command fortifies libc calls; the programs make none whose size is known"
+  fi
+  ;;
+
+*)
+  fail "unknown check $mode"
+  ;;
+esac
