@@ -1,6 +1,7 @@
 #include "window/main_window.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,7 +70,7 @@ void MainWindow::ShowCentered() {
 
 void MainWindow::CreateWindowProperties() {
   setObjectName(QStringLiteral("Form1"));
-  setWindowTitle(QStringLiteral("Quillfold from ") + PublisherHost());
+  setWindowTitle(WindowCaption(PublisherHost()));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
   setWindowIcon(AppIcon());
@@ -206,6 +207,9 @@ void MainWindow::RunGeneration() {
   inputs.ShowLog();
 }
 
-void MainWindow::OpenReadMePage() { OpenReadMe(this); }
+void MainWindow::OpenReadMePage() {
+  OpenReadMe(
+      this, ReadMeUrl(PublisherHost(), QCoreApplication::applicationDirPath(), SourceReadMePage()));
+}
 
 }  // namespace quillfold

@@ -40,7 +40,7 @@ expected=$(find "$work/parent/site" -mindepth 1 -maxdepth 1 -name '*.pdf*' -prin
 
 (cd "$work/parent" && exec "$program") >"$work/program.log" 2>&1 &
 app_pid=$!
-window=$(timeout 20 xdotool search --sync --name '^Quillfold from ' | head -n 1) ||
+window=$(timeout 20 xdotool search --sync --name '^Quillfold( from .+)?$' | head -n 1) ||
   fail "no window appeared: $(cat "$work/program.log")"
 xdotool windowfocus --sync "$window"
 eval "$(xdotool getwindowgeometry --shell "$window")"

@@ -24,6 +24,7 @@
 #include "testing/folder_snapshot.h"
 #include "testing/temp_folder.h"
 #include "window/folder_list.h"
+#include "window/read_me.h"
 #include "window/tests/window_test_support.h"
 
 namespace quillfold {
@@ -99,7 +100,7 @@ TEST(MainWindowTest, ControlsAtTheirPlacesWithTheirCaptions) {
 TEST(MainWindowTest, WindowProperties) {
   MainWindow window;
   EXPECT_EQ(window.objectName(), "Form1");
-  EXPECT_EQ(window.windowTitle(), "Quillfold from quillfold.example");
+  EXPECT_EQ(window.windowTitle(), WindowCaption(PublisherHost()));
   EXPECT_EQ(window.size(), QSize(802, 582));
   EXPECT_EQ(window.font().families(), (QStringList{"Verdana", "DejaVu Sans"}));
   EXPECT_EQ(window.font().pointSizeF(), 9.75);
@@ -462,16 +463,23 @@ class UrlCatcher : public QObject {
   void Open(const QUrl& url) { urls << url; }
 };
 
-TEST(MainWindowTest, ReadMeOpensThePublishersPageOnEveryClick) {
+TEST(MainWindowTest, ReadMeOpensThePageOnEveryClick) {
   UrlCatcher catcher;
   QDesktopServices::setUrlHandler("http", &catcher, "Open");
+  QDesktopServices::setUrlHandler("file", &catcher, "Open");
   MainWindow window;
   testing::ShowActive(window);
   QTest::mouseClick(Find(window, "Command3"), Qt::LeftButton);
   QTest::mouseClick(Find(window, "Command3"), Qt::LeftButton);
   QDesktopServices::unsetUrlHandler("http");
-  const QUrl page("http://quillfold.example/Quillfold/readme.html");
+  QDesktopServices::unsetUrlHandler("file");
+  // The tests run from the build tree, where nothing is installed: without
+  // a publisher the page is the source tree's.
+  const QUrl page = PublisherHost().isEmpty()
+                        ? QUrl::fromLocalFile(SourceReadMePage())
+                        : QUrl("http://" + PublisherHost() + "/Quillfold/readme.html");
   EXPECT_EQ(catcher.urls, (QList<QUrl>{page, page}));
+  EXPECT_TRUE(QFileInfo::exists(SourceReadMePage())) << SourceReadMePage().toStdString();
 }
 
 TEST_F(RunTest, ControlCharactersInNamesShowAsPicturesOneNameALine) {
