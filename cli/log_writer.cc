@@ -1,8 +1,6 @@
 #include "cli/log_writer.h"
 
-#include <unistd.h>
-
-#include <cerrno>
+#include "cli/system.h"
 
 namespace quillfold {
 namespace {
@@ -26,16 +24,10 @@ void LogWriter::AddLine(std::string_view line) {
 }
 
 void LogWriter::Flush() {
-  std::size_t written = 0;
-  while (!stopped_ && written < buffer_.size()) {
-    const ssize_t result = ::write(fd_, buffer_.data() + written, buffer_.size() - written);
-    if (result > 0) {
-      written += static_cast<std::size_t>(result);
-    } else if (result < 0 && errno == EINTR) {
-      continue;
-    } else {
+  if (!stopped_ && !buffer_.empty()) {
+    if (const int error = output_.Write(buffer_)) {
       stopped_ = true;
-      if (result == 0 || errno != EPIPE) error_ = result == 0 ? EIO : errno;
+      if (!IsReaderGone(error)) error_ = error;
     }
   }
   buffer_.clear();

@@ -4,9 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "cli/text_output.h"
+
 namespace quillfold {
 
-// Writes log lines to a descriptor through a buffer. Once a write fails,
+// Writes log lines to an output through a buffer. Once a write fails,
 // further lines are dropped: the run itself must go on and write every
 // record. A reader that went away (a closed pipe, as with `| head`) is no
 // failure; any other reason is kept for the caller to report.
@@ -19,7 +21,7 @@ class LogWriter {
     bool mask_controls = false;
   };
 
-  LogWriter(int fd, Format format) : fd_(fd), format_(format) {}
+  LogWriter(TextOutput& output, Format format) : output_(output), format_(format) {}
   LogWriter(const LogWriter&) = delete;
   LogWriter& operator=(const LogWriter&) = delete;
   ~LogWriter() { Flush(); }
@@ -28,11 +30,11 @@ class LogWriter {
   void Flush();
 
   // The system's reason for lines that could not be written, 0 when every
-  // line reached the descriptor or its reader went away.
+  // line reached the output or its reader went away.
   int error() const { return error_; }
 
  private:
-  int fd_;
+  TextOutput& output_;
   Format format_;
   bool stopped_ = false;
   int error_ = 0;

@@ -1,20 +1,14 @@
-// quillfold-cli: one generation run from the command line.
+// quillfold-cli: one generation run from the command line. The system's
+// side (the entry point, the standard streams, the current folder) is in
+// cli/posix/ and cli/windows/.
 
-#include <unistd.h>
-
-#include <cerrno>
-#include <clocale>
-#include <csignal>
-#include <cstdio>
-#include <cstring>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "cli/arguments.h"
 #include "cli/log_writer.h"
+#include "cli/system.h"
 #include "generation/generate_indexes.h"
-#include "platform/standard_descriptors.h"
 #include "runtime/error.h"
 
 namespace quillfold {
@@ -45,62 +39,50 @@ class CommandLineInputs : public RunInputs {
   LogWriter& log_;
 };
 
-// The folder as an absolute path without a trailing "/" (the root stays "/").
-std::string AbsoluteFolder(const std::string& folder) {
-  std::string path;
-  if (folder.front() != '/') {
-    std::vector<char> cwd(4096);
-    while (getcwd(cwd.data(), cwd.size()) == nullptr) {
-      if (errno != ERANGE) throw FileError(errno, ".");
-      cwd.resize(cwd.size() * 2);
-    }
-    path = cwd.data();
-    path += '/';
-  }
-  path += folder;
-  while (path.size() > 1 && path.back() == '/') path.pop_back();
-  return path;
+// Prints on standard error; nothing is left to tell of a failure there.
+void PrintError(const std::string& text) {
+  StandardStream(StandardStream::Which::kError).Write(text);
+}
+
+void Complain(std::string_view message) {
+  PrintError("quillfold-cli: " + std::string(message) + "\n");
 }
 
 int Run(const CommandLine& command) {
-  LogWriter log(STDOUT_FILENO, {.terminator = command.null_terminated ? '\0' : '\n',
-                                .mask_controls = isatty(STDOUT_FILENO) == 1});
+  StandardStream output(StandardStream::Which::kOutput);
+  LogWriter log(output, {.terminator = command.null_terminated ? '\0' : '\n',
+                         .mask_controls = output.IsTerminal()});
   try {
     CommandLineInputs inputs(command, AbsoluteFolder(command.folder), log);
     GenerateIndexes(inputs);
     log.Flush();
     if (log.error() != 0) {
       // Every record is written; only the list of names is incomplete.
-      std::fprintf(stderr, "quillfold-cli: the list of linked names is incomplete: %s\n",
-                   std::strerror(log.error()));
+      Complain("the list of linked names is incomplete: " + SystemErrorText(log.error()));
       return kExitRunFailed;
     }
     return 0;
   } catch (const Error& error) {
     log.Flush();
-    std::fprintf(stderr, "quillfold-cli: error %d: %s\nquillfold-cli: %s\n", error.number(),
-                 error.text().c_str(), error.detail().c_str());
+    Complain("error " + std::to_string(error.number()) + ": " + error.text() +
+             "\nquillfold-cli: " + error.detail());
     return kExitRunFailed;
   }
 }
 
 // Prints `text` on standard output; a failure is reported like a run's.
 int PrintAnswer(std::string_view text) {
-  if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
-    std::fprintf(stderr, "quillfold-cli: cannot write to standard output: %s\n",
-                 std::strerror(errno));
+  StandardStream output(StandardStream::Which::kOutput);
+  if (const int error = output.Write(text)) {
+    Complain("cannot write to standard output: " + SystemErrorText(error));
     return kExitRunFailed;
   }
   return 0;
 }
 
-int Main(int argc, char** argv) {
-  OpenStandardDescriptors();
-  // A reader that goes away must not end the run: writes to it fail instead.
-  std::signal(SIGPIPE, SIG_IGN);
-  std::setlocale(LC_ALL, "");
+}  // namespace
 
-  const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+int RunCommandLine(std::span<const std::string_view> arguments) {
   const CommandLine command = ParseArguments(arguments);
   switch (command.action) {
     case CommandLine::Action::kHelp:
@@ -108,8 +90,7 @@ int Main(int argc, char** argv) {
     case CommandLine::Action::kVersion:
       return PrintAnswer("quillfold-cli " QUILLFOLD_VERSION_TEXT "\n");
     case CommandLine::Action::kUsageError:
-      std::fprintf(stderr, "quillfold-cli: %s\n%s", command.usage_error.c_str(),
-                   UsageText().data());
+      PrintError("quillfold-cli: " + command.usage_error + "\n" + std::string(UsageText()));
       return kExitUsage;
     case CommandLine::Action::kRun:
       break;
@@ -117,7 +98,4 @@ int Main(int argc, char** argv) {
   return Run(command);
 }
 
-}  // namespace
 }  // namespace quillfold
-
-int main(int argc, char** argv) { return quillfold::Main(argc, argv); }

@@ -5,6 +5,7 @@
 
 #include "generation/record_output.h"
 #include "listing/list_folder_files.h"
+#include "platform/path.h"
 #include "runtime/checked_int16.h"
 #include "runtime/error.h"
 #include "runtime/number_text.h"
@@ -14,7 +15,7 @@ namespace {
 
 std::string PathInFolder(const std::string& folder, std::string_view file_name) {
   std::string path = folder;
-  if (path.empty() || path.back() != '/') path += '/';
+  if (path.empty() || path.back() != kPathSeparator) path += kPathSeparator;
   path += file_name;
   return path;
 }

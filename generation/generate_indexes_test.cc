@@ -1,66 +1,39 @@
 #include "generation/generate_indexes.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "generation/link_record.h"
-#include "listing/list_folder_files.h"
+#include "platform/path.h"
 #include "runtime/error.h"
 #include "testing/fake_disk.h"
 #include "testing/fake_run_inputs.h"
 #include "testing/folder_snapshot.h"
-#include "testing/memory_file_system.h"
+#include "testing/generation_run.h"
+#include "testing/system_values.h"
 #include "testing/temp_folder.h"
-#include "testing/unprivileged.h"
 
 namespace quillfold {
 namespace {
 
 using testing::FakeRunInputs;
 using testing::Grown;
+using testing::ListingOrder;
+using testing::Log;
 using testing::ReadFile;
+using testing::Records;
+using testing::RunGeneration;
 using testing::SnapshotFolder;
 using testing::TempFolder;
 using testing::WriteFile;
 
 using Files = testing::FolderBytes;
 
-std::string Records(const std::vector<std::string>& names) {
-  std::string records;
-  for (const std::string& name : names) AppendLinkRecord(records, name, name);
-  return records;
-}
-
-std::string Log(const std::vector<std::string>& names) {
-  std::string log;
-  for (const std::string& name : names) log += name + "\r\n";
-  return log;
-}
-
-// The folder's names in the order the system lists them, which is the order
-// a run must write them in.
-std::vector<std::string> ListingOrder(const std::string& folder) {
-  const FileNameList list = ListFolderFiles(folder);
-  std::vector<std::string> names;
-  for (std::size_t i = 0; i < list.size(); ++i) names.emplace_back(list[i]);
-  return names;
-}
-
-// Runs and returns the error number, 0 when the run succeeded.
-int RunGeneration(FakeRunInputs& inputs, Disk& disk = SystemDisk()) {
-  try {
-    GenerateIndexes(inputs, disk);
-  } catch (const Error& error) {
-    return error.number();
-  }
-  return 0;
+// A path in the fake disk's folder, written the system's way.
+std::string InSite(std::string_view name) {
+  return std::string(testing::kSiteFolder) + kPathSeparator + std::string(name);
 }
 
 class GenerateIndexesTest : public ::testing::Test {
@@ -79,7 +52,7 @@ class GenerateIndexesTest : public ::testing::Test {
 
 TEST_F(GenerateIndexesTest, LinksEveryFileInListingOrderOnOnePage) {
   MakeFiles({"a.txt", "b.pdf"});
-  mkdir((folder_ / "sub").c_str(), 0755);
+  testing::MakeFolder(folder_ / "sub");
   const std::vector<std::string> order = ListingOrder(folder_.path());
   const Files before = SnapshotFolder(folder_.path());
   FakeRunInputs inputs = Inputs();
@@ -179,7 +152,7 @@ TEST_F(GenerateIndexesTest, RunsTwiceByAppendingAfterOldContent) {
 }
 
 TEST_F(GenerateIndexesTest, AFolderWithoutFilesGetsNoRecordAndNoLogLine) {
-  mkdir((folder_ / "sub").c_str(), 0755);
+  testing::MakeFolder(folder_ / "sub");
   for (const int filter_switch : {0, 1}) {
     FakeRunInputs inputs = Inputs();
     inputs.filter_switch = filter_switch;
@@ -226,10 +199,11 @@ TEST(GenerateIndexesOverflowTest, ALinkCounterOverflowKeepsTheRecordBeforeIt) {
   std::vector<std::string> names;
   for (int i = 0; i < 32767; ++i) names.push_back("n" + std::to_string(i));
   testing::FakeDisk disk;
-  disk.AddFolder("/site", names);
-  disk.AddFolder("/site", {"zzz-skipped"});  // Filtered out: it takes no place.
+  disk.AddFolder(std::string(testing::kSiteFolder), names);
+  disk.AddFolder(std::string(testing::kSiteFolder),
+                 {"zzz-skipped"});  // Filtered out: it takes no place.
   FakeRunInputs inputs;
-  inputs.folder_path = "/site";
+  inputs.folder_path = testing::kSiteFolder;
   inputs.filter_switch = 1;
   inputs.filter_text = "n";
   inputs.paging_switch = 1;
@@ -237,74 +211,25 @@ TEST(GenerateIndexesOverflowTest, ALinkCounterOverflowKeepsTheRecordBeforeIt) {
   EXPECT_EQ(RunGeneration(inputs, disk), 6);
   // The counter passes 32767 only after the 32767th record was written.
   // (Compared as booleans: a diff of such long texts would take ages.)
-  EXPECT_TRUE(disk.files["/site/index1.html"] == Records(names));
+  EXPECT_TRUE(disk.files[InSite("index1.html")] == Records(names));
   EXPECT_TRUE(inputs.log == Log(names));
-  EXPECT_FALSE(disk.files.contains("/site/index.html"));
+  EXPECT_FALSE(disk.files.contains(InSite("index.html")));
 }
 
 TEST(GenerateIndexesOverflowTest, APageNumberOverflowKeepsTheRecordBeforeIt) {
   std::vector<std::string> names;
   for (int i = 0; i < 32767; ++i) names.push_back("f" + std::to_string(i));
   testing::FakeDisk disk;
-  disk.AddFolder("/", names);
+  disk.AddFolder(std::string(testing::kRootFolder), names);
   FakeRunInputs inputs;
-  inputs.folder_path = "/";
+  inputs.folder_path = testing::kRootFolder;
   inputs.paging_switch = 1;
   inputs.links_per_page_text = "1";
   EXPECT_EQ(RunGeneration(inputs, disk), 6);
-  EXPECT_EQ(disk.files["/index32767.html"], Records({names.back()}));
+  EXPECT_EQ(disk.files[std::string(testing::kRootFolder) + "index32767.html"],
+            Records({names.back()}));
   EXPECT_EQ(disk.files.size(), 32767u);
   EXPECT_TRUE(inputs.log == Log(names));
-}
-
-// A name in a page file's place that is no regular file ends the run on the
-// first entry bound for it; nothing is written through it, and the pages
-// before it are complete.
-TEST_F(GenerateIndexesTest, APageFileThatIsNoRegularFileFailsOnItsEntry) {
-  const struct {
-    std::string what;
-    std::function<void(const std::string& page)> make;
-    std::string kind;
-  } kCases[] = {
-      {"link to a file",
-       [](const std::string& page) { ASSERT_EQ(symlink("../victim", page.c_str()), 0); },
-       "a symbolic link"},
-      {"link to a full disk",
-       [](const std::string& page) { ASSERT_EQ(symlink("/dev/full", page.c_str()), 0); },
-       "a symbolic link"},
-      {"dangling link",
-       [](const std::string& page) { ASSERT_EQ(symlink("nowhere", page.c_str()), 0); },
-       "a symbolic link"},
-      {"folder", [](const std::string& page) { mkdir(page.c_str(), 0755); }, "a folder"},
-      {"named pipe without a reader", [](const std::string& page) { mkfifo(page.c_str(), 0644); },
-       "a named pipe"},
-  };
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(c.what);
-    TempFolder base;
-    WriteFile(base / "victim", "victim's own bytes");
-    const std::string folder = base / "folder";
-    mkdir(folder.c_str(), 0755);
-    for (const char* name : {"a", "b", "c"}) WriteFile(folder + "/" + name, name);
-    c.make(folder + "/index2.html");
-    const std::vector<std::string> order = ListingOrder(folder);
-    const Files before = SnapshotFolder(folder);
-    FakeRunInputs inputs;
-    inputs.folder_path = folder;
-    inputs.paging_switch = 1;
-    inputs.links_per_page_text = "2";
-    try {
-      GenerateIndexes(inputs);
-      ADD_FAILURE() << "no error raised";
-    } catch (const Error& error) {
-      EXPECT_EQ(error.number(), 75);
-      EXPECT_EQ(error.detail(), folder + "/index2.html is " + c.kind);
-    }
-    EXPECT_EQ(inputs.log, Log({order[0], order[1], order[2]}));
-    EXPECT_EQ(SnapshotFolder(folder),
-              Grown(before, {{"index1.html", Records({order[0], order[1]})}}));
-    EXPECT_EQ(ReadFile(base / "victim"), "victim's own bytes");
-  }
 }
 
 // A full disk in the middle of a record: the page keeps its old bytes and
@@ -314,11 +239,11 @@ TEST(GenerateIndexesFaultTest, AFullDiskLeavesWholeRecordsOnly) {
   for (const std::size_t extra : {std::size_t{1}, Records({"c"}).size() - 1}) {
     SCOPED_TRACE(extra);
     testing::FakeDisk disk;
-    disk.AddFolder("/site", {"a", "b", "c", "d"});
-    disk.files["/site/index2.html"] = "old";
+    disk.AddFolder(std::string(testing::kSiteFolder), {"a", "b", "c", "d"});
+    disk.files[InSite("index2.html")] = "old";
     disk.space = first_page.size() + extra;
     FakeRunInputs inputs;
-    inputs.folder_path = "/site";
+    inputs.folder_path = testing::kSiteFolder;
     inputs.paging_switch = 1;
     inputs.links_per_page_text = "2";
     try {
@@ -326,57 +251,31 @@ TEST(GenerateIndexesFaultTest, AFullDiskLeavesWholeRecordsOnly) {
       ADD_FAILURE() << "no error raised";
     } catch (const Error& error) {
       EXPECT_EQ(error.number(), 61);
-      EXPECT_EQ(error.detail(), "/site/index2.html: No space left on device");
+      EXPECT_EQ(error.detail(),
+                InSite("index2.html") + ": " + SystemErrorText(testing::kDiskFullCode));
     }
     EXPECT_EQ(inputs.log, Log({"a", "b", "c"}));
-    EXPECT_EQ(disk.files["/site/index1.html"], first_page);
-    EXPECT_EQ(disk.files["/site/index2.html"], "old");
+    EXPECT_EQ(disk.files[InSite("index1.html")], first_page);
+    EXPECT_EQ(disk.files[InSite("index2.html")], "old");
   }
 }
 
 TEST(GenerateIndexesFaultTest, AFailedCutIsNamedInTheDetail) {
   testing::FakeDisk disk;
-  disk.AddFolder("/site", {"a"});
+  disk.AddFolder(std::string(testing::kSiteFolder), {"a"});
   disk.space = 5;
-  disk.truncate_error = EIO;
+  disk.truncate_error = testing::kIoErrorCode;
   FakeRunInputs inputs;
-  inputs.folder_path = "/site";
+  inputs.folder_path = testing::kSiteFolder;
   try {
     GenerateIndexes(inputs, disk);
     ADD_FAILURE() << "no error raised";
   } catch (const Error& error) {
     EXPECT_EQ(error.number(), 61);
-    EXPECT_EQ(error.detail(),
-              "/site/index1.html: No space left on device; cutting it back to its last whole "
-              "record failed: Input/output error");
-  }
-}
-
-TEST_F(GenerateIndexesTest, PermissionFaultsAsAnUnprivilegedUser) {
-  const struct {
-    std::string what;
-    mode_t mode;
-    int number;
-    std::string log;
-  } kCases[] = {
-      {"read-only folder", 0555, 70, "a\r\n"},
-      {"unreadable folder", 0333, 70, ""},
-  };
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(c.what);
-    TempFolder folder;
-    WriteFile(folder / "a", "old");
-    chmod(folder.path().c_str(), c.mode);
-    const std::string result = testing::RunUnprivileged([&] {
-      FakeRunInputs inputs;
-      inputs.folder_path = folder.path();
-      inputs.filter_text = "a";
-      inputs.filter_switch = 1;
-      return std::to_string(RunGeneration(inputs)) + "|" + inputs.log;
-    });
-    EXPECT_EQ(result, std::to_string(c.number) + "|" + c.log);
-    chmod(folder.path().c_str(), 0755);
-    EXPECT_EQ(SnapshotFolder(folder.path()), (Files{{"a", "old"}}));
+    EXPECT_EQ(error.detail(), InSite("index1.html") + ": " +
+                                  SystemErrorText(testing::kDiskFullCode) +
+                                  "; cutting it back to its last whole record failed: " +
+                                  SystemErrorText(testing::kIoErrorCode));
   }
 }
 

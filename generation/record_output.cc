@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <iterator>
 
 #include "generation/link_record.h"
@@ -55,7 +54,7 @@ void RecordOutput::Flush() {
     if (const int cut_error = file_->CutBack(size_before + static_cast<std::int64_t>(whole))) {
       failure = Error(failure.number(), failure.detail() +
                                             "; cutting it back to its last whole record failed: " +
-                                            std::strerror(cut_error));
+                                            SystemErrorText(cut_error));
     }
   }
   file_.reset();

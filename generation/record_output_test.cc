@@ -9,6 +9,7 @@
 #include "runtime/error.h"
 #include "testing/fake_disk.h"
 #include "testing/fake_run_inputs.h"
+#include "testing/system_values.h"
 
 namespace quillfold {
 namespace {
@@ -88,7 +89,7 @@ TEST(RecordOutputTest, AFullDiskEndsTheLogWithTheRecordItHit) {
 
 TEST(RecordOutputTest, AFailedOpenLogsItsEntryAfterTheEarlierFileIsComplete) {
   FakeDisk disk;
-  disk.open_errors["p2"] = EACCES;
+  disk.open_errors["p2"] = testing::kAccessDeniedCode;
   FakeRunInputs log;
   log.ClearLog();
   EXPECT_EQ(ErrorNumberOf([&] {
@@ -105,7 +106,7 @@ TEST(RecordOutputTest, AFailedOpenLogsItsEntryAfterTheEarlierFileIsComplete) {
 
 TEST(RecordOutputTest, AFailedCloseIsRaisedAfterLogging) {
   FakeDisk disk;
-  disk.close_error = EIO;
+  disk.close_error = testing::kIoErrorCode;
   FakeRunInputs log;
   log.ClearLog();
   EXPECT_EQ(ErrorNumberOf([&] {

@@ -12,6 +12,8 @@ std::string_view KindName(FileKind kind) {
   switch (kind) {
     case FileKind::kSymbolicLink:
       return "a symbolic link";
+    case FileKind::kReparsePoint:
+      return "a reparse point";
     case FileKind::kFolder:
       return "a folder";
     case FileKind::kDevice:

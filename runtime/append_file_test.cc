@@ -4,6 +4,7 @@
 
 #include "runtime/error.h"
 #include "testing/fake_disk.h"
+#include "testing/system_values.h"
 #include "testing/temp_folder.h"
 
 namespace quillfold {
@@ -33,12 +34,13 @@ TEST(AppendFileTest, CreatesAMissingFile) {
 
 TEST(AppendFileTest, OpenFailureNamesTheFile) {
   TempFolder folder;
+  const std::string path = folder / "missing" + kPathSeparator + "index1.html";
   try {
-    AppendFile file(SystemDisk(), folder / "missing/index1.html");
+    AppendFile file(SystemDisk(), path);
     FAIL() << "no error raised";
   } catch (const Error& error) {
     EXPECT_EQ(error.number(), 76);
-    EXPECT_EQ(error.detail(), folder / "missing/index1.html: No such file or directory");
+    EXPECT_EQ(error.detail(), path + ": " + SystemErrorText(testing::kNotFoundCode));
   }
 }
 
@@ -59,7 +61,7 @@ TEST(AppendFileTest, AFullDiskReportsHowMuchArrived) {
   AppendFile file(disk, "f");
   file.buffer() = "0123456789";
   std::size_t written;
-  EXPECT_EQ(file.TryFlush(written), ENOSPC);
+  EXPECT_EQ(file.TryFlush(written), testing::kDiskFullCode);
   EXPECT_EQ(written, 4u);
   EXPECT_EQ(disk.files["f"], "0123");
 }
@@ -75,7 +77,7 @@ TEST(AppendFileTest, CloseRaisesAFailedWriteAndStillReleasesTheFile) {
 
 TEST(AppendFileTest, CloseRaisesAFailedClose) {
   FakeDisk disk;
-  disk.close_error = EIO;
+  disk.close_error = testing::kIoErrorCode;
   AppendFile file(disk, "f");
   file.buffer() = "x";
   try {

@@ -12,8 +12,18 @@ namespace quillfold {
 // An open output file: a descriptor on POSIX systems, a HANDLE on Windows.
 using FileHandle = std::intptr_t;
 
-// What a name in a folder stands for.
-enum class FileKind { kRegular, kSymbolicLink, kFolder, kDevice, kNamedPipe, kSocket, kOther };
+// What a name in a folder stands for. A reparse point is Windows' kind of
+// link other than a symbolic link, such as a junction.
+enum class FileKind {
+  kRegular,
+  kSymbolicLink,
+  kReparsePoint,
+  kFolder,
+  kDevice,
+  kNamedPipe,
+  kSocket,
+  kOther
+};
 
 struct FileStatus {
   FileKind kind = FileKind::kOther;

@@ -48,6 +48,10 @@ std::string_view ErrorText(int number);
 // the system's own words for the reason.
 Error FileError(int system_code, std::string_view path);
 
+// The system's own words for one of its error codes, in UTF-8 and on one
+// line: "No such file or directory" for ENOENT.
+std::string SystemErrorText(int system_code);
+
 }  // namespace quillfold
 
 #endif  // QUILLFOLD_RUNTIME_ERROR_H_

@@ -1,7 +1,6 @@
 #include "runtime/number_text.h"
 
 #include <gtest/gtest.h>
-#include <locale.h>
 
 #include <cfenv>
 #include <cmath>
@@ -10,84 +9,19 @@
 #include <vector>
 
 #include "runtime/error.h"
-
-// The French locale's thousands separator, U+202F NARROW NO-BREAK SPACE.
-#define NNBSP "\xE2\x80\xAF"
+#include "testing/number_rows.h"
 
 namespace quillfold {
 namespace {
 
-constexpr int kNoError = 0;
+using testing::CheckRejected;
+using testing::CheckRows;
+using testing::ErrorOf;
+using testing::kNoError;
+using testing::Row;
 
-// The error number `convert` raises, or kNoError.
-template <typename Convert>
-int ErrorOf(Convert convert) {
-  try {
-    convert();
-  } catch (const Error& error) {
-    return error.number();
-  }
-  return kNoError;
-}
-
-// A row expects either `value` (error == kNoError) or the error number.
-template <typename Value>
-struct Row {
-  std::string_view text;
-  Value value;
-  int error = kNoError;
-};
-
-template <typename Value, typename Convert>
-void CheckRows(const std::vector<Row<Value>>& rows, Convert convert) {
-  for (const Row<Value>& row : rows) {
-    SCOPED_TRACE(testing::Message() << "text \"" << row.text << '"');
-    Value value{};
-    EXPECT_EQ(ErrorOf([&] { value = convert(row.text); }), row.error);
-    if (row.error == kNoError) {
-      EXPECT_EQ(value, row.value);
-    }
-  }
-}
-
-void CheckRejected(const std::vector<std::string_view>& texts, const NumberSeparators& separators) {
-  for (std::string_view text : texts) {
-    SCOPED_TRACE(testing::Message() << "text \"" << text << '"');
-    EXPECT_EQ(ErrorOf([&] { TextToInt16(text, separators); }), kTypeMismatch);
-    EXPECT_EQ(ErrorOf([&] { TextToDouble(text, separators); }), kTypeMismatch);
-  }
-}
-
-// Switches LC_NUMERIC for one test and puts the previous locale back.
-class LocaleTest : public testing::Test {
- protected:
-  void Use(const char* name) {
-    ASSERT_NE(setlocale(LC_NUMERIC, name), nullptr)
-        << "locale " << name << " is missing: run scripts/make-test-locales.sh as root";
-  }
-  void TearDown() override { setlocale(LC_NUMERIC, saved_.c_str()); }
-
- private:
-  std::string saved_ = setlocale(LC_NUMERIC, nullptr);
-};
-
-class CLocaleTest : public LocaleTest {
-  void SetUp() override { Use("C"); }
-};
-class GermanLocaleTest : public LocaleTest {
-  void SetUp() override { Use("de_DE.UTF-8"); }
-};
-class FrenchLocaleTest : public LocaleTest {
-  void SetUp() override { Use("fr_FR.UTF-8"); }
-};
-
-std::int16_t Int16(std::string_view text) { return TextToInt16(text); }
-double Double(std::string_view text) { return TextToDouble(text); }
-
-TEST_F(CLocaleTest, AcceptsDoubles) {
-  const NumberSeparators separators = NumberSeparators::FromCurrentLocale();
-  EXPECT_EQ(separators.decimal, ".");
-  EXPECT_EQ(separators.thousands, "");
+TEST(NumberTextTest, AcceptsDoubles) {
+  const NumberSeparators c;
   const double max = std::numeric_limits<double>::max();
   const double tiny = std::numeric_limits<double>::denorm_min();
   // clang-format off
@@ -99,7 +33,8 @@ TEST_F(CLocaleTest, AcceptsDoubles) {
       {"1e400", 0, kOverflow}, {"-1e309", 0, kOverflow}, {"1e4294967296", 0, kOverflow},
       {"1e18446744073709551616", 0, kOverflow}, {"1e99999999999999999999", 0, kOverflow},
       {"0e99999999999999999999", 0}, {"1e-320", 1e-320}, {"4.9e-324", tiny}, {"3e-324", tiny},
-      {"2e-324", 0}, {"1e-400", 0}, {"-1e-99999999999999999999", 0}}, Double);
+      {"2e-324", 0}, {"1e-400", 0}, {"-1e-99999999999999999999", 0}},
+      [&](std::string_view text) { return TextToDouble(text, c); });
   // clang-format on
 }
 
@@ -169,46 +104,6 @@ TEST(NumberTextTest, MultiByteDecimalSeparator) {
   CheckRows<double>({{"1\xD9\xAB" "5", 1.5}, {"1\xD9\xAC" "000\xD9\xAB" "5", 1000.5},
                      {"1\xD9" "5", 0, kTypeMismatch}, {"1\xD9\xAB\xD9\xAB" "5", 0, kTypeMismatch}},
                     [&](std::string_view text) { return TextToDouble(text, arabic); });
-  // clang-format on
-}
-
-TEST_F(GermanLocaleTest, ReadsCommaDecimalAndDotThousands) {
-  const NumberSeparators separators = NumberSeparators::FromCurrentLocale();
-  EXPECT_EQ(separators.decimal, ",");
-  EXPECT_EQ(separators.thousands, ".");
-  // clang-format off
-  CheckRows<double>({{"1,5", 1.5}, {",5", 0.5}, {"5,", 5}, {" -1.000,25 ", -1000.25}, {"1.5", 15},
-                     {"1.2.3.4", 1234}, {"1.000.000", 1e6}, {"1.000,5e-3", 1.0005}}, Double);
-  CheckRejected({".5", "1.", "1..000", "1.,5", ",", "1,000.5", "1,5.0", "1.e5", "1,5,5", "-.5"},
-                separators);
-  CheckRows<std::int16_t>({{"2,5", 2}, {"3,5", 4}, {"32.767,4999", 32767}, {"32.767,5", 0, kOverflow},
-                           {"-32.768,5", -32768}, {"-32.768,50001", 0, kOverflow},
-                           {"0,000325e5", 32}}, Int16);
-  // clang-format on
-}
-
-TEST_F(GermanLocaleTest, ReadsTheLocaleAtEachCall) {
-  EXPECT_EQ(TextToInt16("1,5"), 2);
-  setlocale(LC_NUMERIC, "C");
-  EXPECT_EQ(ErrorOf([] { TextToInt16("1,5"); }), kTypeMismatch);
-  EXPECT_EQ(TextToInt16("1.5"), 2);
-}
-
-TEST_F(FrenchLocaleTest, ReadsNarrowNoBreakSpaceThousands) {
-  const NumberSeparators separators = NumberSeparators::FromCurrentLocale();
-  EXPECT_EQ(separators.decimal, ",");
-  EXPECT_EQ(separators.thousands, NNBSP);
-  // clang-format off
-  // The no-break spaces and the plain space a keyboard types all group digits.
-  CheckRows<double>({{"1" NNBSP "000", 1000}, {"-1" NNBSP "000,5", -1000.5}, {"1,5e2", 150},
-                     {"1 000", 1000}, {"1\xC2\xA0" "000", 1000}, {" 1 000 000 ", 1000000},
-                     {"1 000" NNBSP "000\xC2\xA0" "000,5", 1000000000.5}}, Double);
-  // Parts of the separator, other spaces, and a separator out of place.
-  CheckRejected({"1\xE2\x80" "000", "1\xE2" "000", "1\x80\xAF" "000", "1" NNBSP, NNBSP "1",
-                 "1" NNBSP " ", "1" NNBSP NNBSP "000", "1  000", "1\t000", "1,5" NNBSP "0",
-                 "1,5 0", "1 ,5", "1\xC2" "000", "1\xE2\x80\x80" "000", "1.5"}, separators);
-  CheckRows<std::int16_t>({{"32" NNBSP "767,4999", 32767}, {"32" NNBSP "767,5", 0, kOverflow},
-                           {"-32" NNBSP "768,5", -32768}, {"2,5", 2}}, Int16);
   // clang-format on
 }
 

@@ -1,7 +1,7 @@
 #ifndef QUILLFOLD_TESTING_FAKE_DISK_H_
 #define QUILLFOLD_TESTING_FAKE_DISK_H_
 
-#include <cerrno>
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -11,12 +11,14 @@
 #include <vector>
 
 #include "runtime/disk.h"
+#include "testing/system_values.h"
 
 namespace quillfold::testing {
 
 // Folders and files in memory, with faults on demand: a disk that fills up
 // after a number of bytes, a close or a cut that fails, files that cannot be
 // opened, names that are no regular file, folders that cannot be listed.
+// Error codes are the system's (see testing/system_values.h).
 class FakeDisk : public Disk {
  public:
   struct Entry {
@@ -45,7 +47,7 @@ class FakeDisk : public Disk {
   int ListFolder(const std::string& folder, EntryKind kind,
                  const std::function<void(std::string_view name)>& add) override {
     const auto it = folders.find(folder);
-    if (it == folders.end()) return ENOENT;
+    if (it == folders.end()) return kNotFoundCode;
     for (const Entry& entry : it->second) {
       if (entry.is_folder == (kind == EntryKind::kFolder)) add(entry.name);
     }
@@ -72,7 +74,7 @@ class FakeDisk : public Disk {
       return 0;
     }
     const auto file = files.find(path);
-    if (file == files.end()) return ENOENT;
+    if (file == files.end()) return kNotFoundCode;
     status = {FileKind::kRegular, static_cast<std::int64_t>(file->second.size())};
     return 0;
   }
@@ -80,7 +82,7 @@ class FakeDisk : public Disk {
   int Write(FileHandle file, std::string_view data, std::size_t& written) override {
     ++write_calls;
     written = 0;
-    if (space == 0) return ENOSPC;
+    if (space == 0) return kDiskFullCode;
     written = std::min({data.size(), space, max_write});
     files[open_.at(file)].append(data.substr(0, written));
     if (space != std::numeric_limits<std::size_t>::max()) space -= written;

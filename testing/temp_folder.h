@@ -4,10 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "platform/path.h"
+
 namespace quillfold::testing {
 
-// A fresh folder under /tmp, removed with everything in it on destruction.
-// It is open to all users so that tests can hand it to an unprivileged one.
+// A fresh folder in the system's temporary area (/tmp, or TMPDIR), removed
+// with everything in it on destruction. On POSIX systems it is open to all
+// users so that tests can hand it to an unprivileged one.
 class TempFolder {
  public:
   TempFolder();
@@ -16,7 +19,9 @@ class TempFolder {
   ~TempFolder();
 
   const std::string& path() const { return path_; }
-  std::string operator/(std::string_view name) const { return path_ + "/" + std::string(name); }
+  std::string operator/(std::string_view name) const {
+    return path_ + kPathSeparator + std::string(name);
+  }
 
  private:
   std::string path_;
@@ -25,6 +30,8 @@ class TempFolder {
 std::string ReadFile(const std::string& path);
 // Creates or replaces the file with exactly `content`.
 void WriteFile(const std::string& path, std::string_view content);
+// Creates the folder; its parent must exist.
+void MakeFolder(const std::string& path);
 
 }  // namespace quillfold::testing
 

@@ -32,10 +32,12 @@ int NumberForErrno(int errno_value) {
 
 }  // namespace
 
+std::string SystemErrorText(int system_code) { return std::strerror(system_code); }
+
 Error FileError(int system_code, std::string_view path) {
   std::string detail(path);
   detail += ": ";
-  detail += std::strerror(system_code);
+  detail += SystemErrorText(system_code);
   return Error(NumberForErrno(system_code), std::move(detail));
 }
 

@@ -40,6 +40,10 @@ std::string ReadFile(const std::string& path) {
   return content.str();
 }
 
+void MakeFolder(const std::string& path) {
+  if (mkdir(path.c_str(), 0755) != 0) throw std::runtime_error("cannot make " + path);
+}
+
 void WriteFile(const std::string& path, std::string_view content) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(content.data(), static_cast<std::streamsize>(content.size()));

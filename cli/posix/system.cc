@@ -1,0 +1,53 @@
+// The command line's side of a POSIX system.
+
+#include "cli/system.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <vector>
+
+#include "runtime/error.h"
+
+namespace quillfold {
+
+std::string AbsoluteFolder(const std::string& folder) {
+  std::string path;
+  if (folder.empty() || folder.front() != '/') {
+    std::vector<char> cwd(4096);
+    while (getcwd(cwd.data(), cwd.size()) == nullptr) {
+      if (errno != ERANGE) throw FileError(errno, ".");
+      cwd.resize(cwd.size() * 2);
+    }
+    path = cwd.data();
+    path += '/';
+  }
+  path += folder;
+  while (path.size() > 1 && path.back() == '/') path.pop_back();
+  return path;
+}
+
+bool IsReaderGone(int system_code) { return system_code == EPIPE; }
+
+StandardStream::StandardStream(Which which)
+    : handle_(which == Which::kOutput ? STDOUT_FILENO : STDERR_FILENO),
+      terminal_(isatty(static_cast<int>(handle_)) == 1) {}
+
+int StandardStream::Write(std::string_view text) {
+  std::size_t written = 0;
+  while (written < text.size()) {
+    const ssize_t result =
+        ::write(static_cast<int>(handle_), text.data() + written, text.size() - written);
+    if (result > 0) {
+      written += static_cast<std::size_t>(result);
+    } else if (result < 0 && errno == EINTR) {
+      continue;
+    } else {
+      // A write that makes no progress would be asked again forever.
+      return result == 0 ? EIO : errno;
+    }
+  }
+  return 0;
+}
+
+}  // namespace quillfold
