@@ -1,7 +1,8 @@
 #!/bin/sh
 # Starts the real quillfold on a private X server and drives it with real X
 # input events: open a folder in the folder list, tick the filter, type a
-# text, press Step 2; then checks the files the run wrote.
+# text, press Step 2; then checks the files the run wrote. The program is
+# started with standard input and output closed, as a desktop may start it.
 # Usage: end_to_end_test.sh PATH_TO_QUILLFOLD
 set -eu
 program=$1
@@ -38,10 +39,18 @@ for name in a.pdf b.txt c.pdf notes.pdf.txt; do printf x >"$work/parent/site/$na
 # The run lists names in the folder's own order; so does find.
 expected=$(find "$work/parent/site" -mindepth 1 -maxdepth 1 -name '*.pdf*' -printf '%f\n')
 
-(cd "$work/parent" && exec "$program") >"$work/program.log" 2>&1 &
+# X on this display, whatever platform the environment asks for (CI
+# machines often set QT_QPA_PLATFORM=offscreen).
+(cd "$work/parent" && QT_QPA_PLATFORM=xcb exec "$program" <&- >&-) 2>"$work/program.log" &
 app_pid=$!
 window=$(timeout 20 xdotool search --sync --name '^Quillfold( from .+)?$' | head -n 1) ||
   fail "no window appeared: $(cat "$work/program.log")"
+# The closed descriptors were filled with /dev/null before anything else
+# could take them.
+for fd in 0 1; do
+  [ "$(readlink "/proc/$app_pid/fd/$fd")" = /dev/null ] ||
+    fail "descriptor $fd is $(readlink "/proc/$app_pid/fd/$fd"), not /dev/null"
+done
 xdotool windowfocus --sync "$window"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 
