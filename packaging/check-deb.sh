@@ -159,7 +159,8 @@ hardening)
       head -n 3 "$scratch/unfortified" >&2
       fail "compiled without _FORTIFY_SOURCE=2 or 3 and optimisation"
     fi
-    echo "check-deb: every compile command fortifies libc calls; the programs make none whose size is known"
+    echo "check-deb: every compile command fortifies libc calls; a program without fortified"
+    echo "check-deb: functions makes no call whose buffer size is known when compiling"
   fi
   ;;
 
