@@ -7,6 +7,8 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
+#include <vector>
 
 namespace quillfold {
 namespace {
@@ -72,8 +74,7 @@ bool SocketAnswers(const std::string& path) {
   return answers;
 }
 
-}  // namespace
-
+// The platform plugins Qt will try, in order, without their ":options".
 std::vector<std::string> PlatformCandidates(std::string_view platform_option,
                                             const EnvironmentReader& environment) {
   if (!platform_option.empty()) return SplitPlatformList(platform_option);
@@ -86,6 +87,8 @@ std::vector<std::string> PlatformCandidates(std::string_view platform_option,
   }
   return {"xcb"};
 }
+
+}  // namespace
 
 std::string DisplayProblem(const DisplayChoice& choice, const EnvironmentReader& environment,
                            const DisplayProbes& probes) {

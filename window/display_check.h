@@ -4,8 +4,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <string_view>
-#include <vector>
 
 namespace quillfold {
 
@@ -34,15 +32,10 @@ struct DisplayChoice {
   std::string display;
 };
 
-// The platform plugins Qt will try, in order, without their ":options":
-// -platform, else QT_QPA_PLATFORM, else Wayland first in a Wayland session,
-// then X.
-std::vector<std::string> PlatformCandidates(std::string_view platform_option,
-                                            const EnvironmentReader& environment);
-
 // Empty when a platform Qt will try can show the window; otherwise why
 // none can, one reason for each platform tried, such as
-// "DISPLAY is not set".
+// "DISPLAY is not set". Qt tries -platform, else QT_QPA_PLATFORM, else
+// Wayland first in a Wayland session, then X.
 std::string DisplayProblem(const DisplayChoice& choice, const EnvironmentReader& environment,
                            const DisplayProbes& probes);
 

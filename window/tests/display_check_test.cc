@@ -46,6 +46,12 @@ TEST(DisplayCheckTest, ThePlatformsQtTriesAndWhyNoneCanStart) {
        {},
        "no X server accepts a connection at :5"},
       {"an X session", {{"DISPLAY", ":0"}, {"XDG_SESSION_TYPE", "x11"}}, {}, {":0"}, {}, ""},
+      {"a text console session tries X alone",
+       {{"XDG_SESSION_TYPE", "tty"}},
+       {},
+       {},
+       {},
+       "DISPLAY is not set"},
       {"offscreen needs no server", {{"QT_QPA_PLATFORM", "offscreen"}}, {}, {}, {}, ""},
       {"nor does minimal with options",
        {{"QT_QPA_PLATFORM", "minimal:enable_fonts"}},
@@ -141,26 +147,6 @@ TEST(DisplayCheckTest, ThePlatformsQtTriesAndWhyNoneCanStart) {
         [&c](const std::string& display) { return c.x_servers.contains(display); },
         [&c](const std::string& path) { return c.sockets.contains(path); }};
     EXPECT_EQ(DisplayProblem(c.choice, ReaderOf(c.environment), probes), c.problem);
-  }
-}
-
-TEST(DisplayCheckTest, CandidatesFollowQtsOrder) {
-  struct Case {
-    Environment environment;
-    std::string platform_option;
-    std::vector<std::string> candidates;
-  };
-  const Case cases[] = {
-      {{}, "", {"xcb"}},
-      {{{"XDG_SESSION_TYPE", "tty"}}, "", {"xcb"}},
-      {{{"XDG_SESSION_TYPE", "wayland"}}, "", {"wayland", "xcb"}},
-      {{{"WAYLAND_DISPLAY", "wayland-1"}}, "", {"wayland", "xcb"}},
-      {{{"QT_QPA_PLATFORM", "vnc:size=800x600;minimal"}}, "", {"vnc", "minimal"}},
-      {{{"QT_QPA_PLATFORM", "vnc"}}, "eglfs", {"eglfs"}},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(PlatformCandidates(c.platform_option, ReaderOf(c.environment)), c.candidates)
-        << c.platform_option;
   }
 }
 

@@ -81,19 +81,6 @@ class Opened : public QObject {
   void Open(const QUrl& url) { urls << url; }
 };
 
-TEST(ReadMeTest, OpensAnExistingPageWithoutAReport) {
-  testing::TempFolder temp;
-  const std::string page = temp / "readme.html";
-  testing::WriteFile(page, "<html></html>");
-  Opened opened;
-  QDesktopServices::setUrlHandler("file", &opened, "Open");
-  testing::ReportCapture capture;
-  OpenReadMe(nullptr, QUrl::fromLocalFile(QString::fromStdString(page)));
-  QDesktopServices::unsetUrlHandler("file");
-  EXPECT_EQ(opened.urls, QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(page))});
-  EXPECT_TRUE(capture.reports.empty());
-}
-
 TEST(ReadMeTest, AMissingPageOrNoBrowserIsReportedWithTheAddress) {
   struct Case {
     const char* what;
