@@ -110,6 +110,10 @@ contents)
     fail "the packaged metainfo does not validate"
   grep -q '<release version="1.00"' "$metainfo" || fail "the metainfo carries no release 1.00"
   grep -q '<project_license>MIT</project_license>' "$metainfo" || fail "the metainfo names no licence"
+  # The screenshot's size in the metainfo is the size of the picture it names.
+  size=$(file "$root/usr/share/doc/quillfold/screenshot.png" | sed -n 's/.*PNG image data, \([0-9]*\) x \([0-9]*\),.*/\1 \2/p')
+  grep -q "<image type=\"source\" width=\"${size% *}\" height=\"${size#* }\">" "$metainfo" ||
+    fail "the metainfo's screenshot is not the ${size% *} x ${size#* } pixels of docs/screenshot.png"
   echo "check-deb: $deb is complete"
   ;;
 
