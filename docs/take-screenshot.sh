@@ -30,7 +30,7 @@ export DISPLAY
 
 (cd "$work/Holiday photos" && exec "$program") &
 app_pid=$!
-window=$(timeout 20 xdotool search --sync --name '^Quillfold from ' | head -n 1)
+window=$(timeout 20 xdotool search --sync --name '^Quillfold( from .+)?$' | head -n 1)
 xdotool windowfocus --sync "$window"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 click() { xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1; }
