@@ -136,9 +136,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # The libraries the programs link come from dpkg-shlibdeps. The read-me
 # button hands its address to the desktop's opener; DejaVu Sans stands in
-# for Verdana.
+# for Verdana; Symbola draws the control pictures (U+2400 on) that show a
+# control character of a name in the log and the folder list.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, fonts-dejavu-core, fonts-symbola")
 include(CPack)
 
 if(QUILLFOLD_BUILD_TESTS)
