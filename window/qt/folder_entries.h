@@ -1,0 +1,28 @@
+#ifndef QUILLFOLD_WINDOW_QT_FOLDER_ENTRIES_H_
+#define QUILLFOLD_WINDOW_QT_FOLDER_ENTRIES_H_
+
+#include <string>
+#include <vector>
+
+#include "window/shared/folder_lines.h"
+
+namespace quillfold {
+
+// One line of the folder list.
+using FolderEntry = FolderLine;
+
+// The lines of a classic directory list box whose current folder is `folder`
+// (absolute, no trailing "/" except the root): the root and each folder on
+// the way down to `folder`, ending with `folder` itself, then its direct
+// sub-folders sorted by name ignoring case. Names starting with a dot are
+// left out; a symbolic link to a folder counts as a folder.
+//
+// Raises the file error when `folder`'s sub-folders cannot be read.
+std::vector<FolderEntry> FolderEntries(const std::string& folder);
+
+// The lines down to `folder` alone, for a folder that cannot be read.
+std::vector<FolderEntry> FolderPathEntries(const std::string& folder);
+
+}  // namespace quillfold
+
+#endif  // QUILLFOLD_WINDOW_QT_FOLDER_ENTRIES_H_

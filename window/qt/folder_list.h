@@ -1,0 +1,41 @@
+#ifndef QUILLFOLD_WINDOW_QT_FOLDER_LIST_H_
+#define QUILLFOLD_WINDOW_QT_FOLDER_LIST_H_
+
+#include <QListWidget>
+#include <string>
+#include <vector>
+
+#include "window/qt/folder_entries.h"
+
+namespace quillfold {
+
+// A classic directory list box: the path from the root down to the current
+// folder, then that folder's sub-folders. A click only highlights a line;
+// a double-click or Enter opens the highlighted folder, which becomes the
+// current one. A folder that cannot be opened is reported and the highlight
+// goes back to the current folder, so the list always shows which folder a
+// run uses. It starts at the process's current directory.
+class FolderList : public QListWidget {
+  Q_OBJECT
+
+ public:
+  explicit FolderList(QWidget* parent = nullptr);
+
+  // The folder that was opened last (absolute, the file system's bytes); a
+  // merely highlighted line does not change it.
+  const std::string& CurrentPath() const { return current_path_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void OpenFolder(QListWidgetItem* item);
+  void ShowEntries(const std::vector<FolderEntry>& entries);
+
+  std::string current_path_;
+  int current_row_ = 0;  // The line of the current folder.
+};
+
+}  // namespace quillfold
+
+#endif  // QUILLFOLD_WINDOW_QT_FOLDER_LIST_H_

@@ -1,0 +1,61 @@
+#include <QApplication>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/standard_descriptors.h"
+#include "window/qt/application.h"
+#include "window/qt/display_check.h"
+#include "window/qt/main_window.h"
+#include "window/qt/window_arguments.h"
+
+namespace {
+
+constexpr int kExitNoDisplay = 1;
+constexpr int kExitUsage = 2;
+
+}  // namespace
+
+// The program reads no configuration; closing the window ends it.
+int main(int argc, char* argv[]) {
+  // Before anything is opened, so that no file or connection becomes
+  // standard input, output or error when the program was started with one
+  // of them closed.
+  quillfold::OpenStandardDescriptors();
+
+  const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+  const quillfold::WindowArguments command = quillfold::ParseWindowArguments(arguments);
+  switch (command.action) {
+    case quillfold::WindowArguments::Action::kHelp:
+      std::fputs(quillfold::WindowUsageText().data(), stdout);
+      return 0;
+    case quillfold::WindowArguments::Action::kVersion:
+      std::fputs(quillfold::WindowVersionText().data(), stdout);
+      return 0;
+    case quillfold::WindowArguments::Action::kUsageError:
+      std::fprintf(stderr, "quillfold: %s\n%s", command.usage_error.c_str(),
+                   quillfold::WindowUsageText().data());
+      return kExitUsage;
+    case quillfold::WindowArguments::Action::kStart:
+      break;
+  }
+
+  // Qt aborts with a core dump when it finds no display; say why instead.
+  const std::string problem =
+      quillfold::DisplayProblem({command.platform, command.display},
+                                quillfold::ProcessEnvironment(), quillfold::SystemDisplayProbes());
+  if (!problem.empty()) {
+    std::fprintf(stderr,
+                 "quillfold: cannot open a display (%s); quillfold is a desktop program, see "
+                 "quillfold-cli for the command line\n",
+                 problem.c_str());
+    return kExitNoDisplay;
+  }
+
+  QApplication application(argc, argv);
+  quillfold::DescribeApplication();
+  quillfold::MainWindow window;
+  window.ShowCentered();
+  return QApplication::exec();
+}

@@ -1,0 +1,73 @@
+#include "window/qt/window_arguments.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillfold {
+namespace {
+
+using Action = WindowArguments::Action;
+
+TEST(WindowArgumentsTest, OwnOptionsQtOptionsAndMistakes) {
+  struct Case {
+    std::vector<std::string_view> arguments;
+    Action action;
+    std::string platform;
+    std::string display;
+    std::string usage_error;
+  };
+  const Case cases[] = {
+      {{}, Action::kStart, "", "", ""},
+      {{"--help"}, Action::kHelp, "", "", ""},
+      {{"-h"}, Action::kHelp, "", "", ""},
+      {{"--version"}, Action::kVersion, "", "", ""},
+      {{"-session", "abc", "--help"}, Action::kHelp, "", "", ""},
+      // Qt's options stay for Qt; the two that pick the display are kept.
+      {{"-platform", "offscreen"}, Action::kStart, "offscreen", "", ""},
+      {{"--platform", "xcb:option"}, Action::kStart, "xcb:option", "", ""},
+      {{"-display", ":3"}, Action::kStart, "", ":3", ""},
+      {{"-style", "fusion", "-reverse", "-session", "1_2"}, Action::kStart, "", "", ""},
+      {{"-style=fusion", "--stylesheet=a.qss", "-qmljsdebugger=port:9"},
+       Action::kStart,
+       "",
+       "",
+       ""},
+      {{"-geometry", "100x100+0+0", "-title", "x", "-nograb"}, Action::kStart, "", "", ""},
+      // A value that looks like an option is still the value, as for Qt.
+      {{"-style", "--help"}, Action::kStart, "", "", ""},
+      {{"--bogus"}, Action::kUsageError, "", "", "unknown option --bogus"},
+      {{"-x"}, Action::kUsageError, "", "", "unknown option -x"},
+      {{"--help=1"}, Action::kUsageError, "", "", "unknown option --help=1"},
+      {{"-platform=offscreen"}, Action::kUsageError, "", "", "unknown option -platform=offscreen"},
+      {{"-qmljsdebugger"}, Action::kUsageError, "", "", "unknown option -qmljsdebugger"},
+      {{"-platform"}, Action::kUsageError, "", "", "option -platform needs a value"},
+      {{"--display"}, Action::kUsageError, "", "", "option --display needs a value"},
+      {{"-platform", ""}, Action::kUsageError, "", "", "option -platform needs a value"},
+      {{"site"},
+       Action::kUsageError,
+       "",
+       "",
+       "unexpected argument \"site\": the window opens in the current folder"},
+      {{"-"},
+       Action::kUsageError,
+       "",
+       "",
+       "unexpected argument \"-\": the window opens in the current folder"},
+  };
+  for (const Case& c : cases) {
+    std::string trace;
+    for (std::string_view argument : c.arguments) trace += "[" + std::string(argument) + "]";
+    SCOPED_TRACE(trace);
+    const WindowArguments parsed = ParseWindowArguments(c.arguments);
+    EXPECT_EQ(parsed.action, c.action);
+    EXPECT_EQ(parsed.platform, c.platform);
+    EXPECT_EQ(parsed.display, c.display);
+    EXPECT_EQ(parsed.usage_error, c.usage_error);
+  }
+}
+
+}  // namespace
+}  // namespace quillfold

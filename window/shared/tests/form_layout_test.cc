@@ -1,0 +1,69 @@
+#include "window/shared/form_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace quillfold {
+namespace {
+
+TEST(ControlTableTest, FocusOrderVisitsEveryFocusableControlOnce) {
+  std::vector<std::string> order(8);
+  for (const ControlLayout& control : FormControls()) {
+    if (control.focus_order == kNoFocus) {
+      EXPECT_EQ(control.kind, ControlKind::kLabel) << control.name;
+      continue;
+    }
+    ASSERT_GE(control.focus_order, 0) << control.name;
+    ASSERT_LT(control.focus_order, static_cast<int>(order.size())) << control.name;
+    EXPECT_TRUE(order[control.focus_order].empty()) << control.name;
+    order[control.focus_order] = control.name;
+  }
+  EXPECT_EQ(order, (std::vector<std::string>{"Text1", "Command1", "Dir1", "Check1", "Text2",
+                                             "Text3", "Check2", "Command3"}));
+}
+
+TEST(ControlTableTest, NamesAreUniqueAndFound) {
+  std::set<std::string_view> names;
+  for (const ControlLayout& control : FormControls()) {
+    EXPECT_TRUE(names.insert(control.name).second) << control.name;
+    EXPECT_EQ(&FormControl(control.name), &control);
+  }
+  EXPECT_EQ(names.size(), 11u);
+}
+
+TEST(ControlTableTest, OptionControlsStartHiddenAndTheRestVisible) {
+  std::set<std::string_view> hidden;
+  for (std::string_view name : FilterControls()) hidden.insert(name);
+  for (std::string_view name : PagingControls()) hidden.insert(name);
+  EXPECT_EQ(hidden, (std::set<std::string_view>{"Text2", "Label5", "Text3", "Label6"}));
+  for (const ControlLayout& control : FormControls()) {
+    EXPECT_EQ(control.visible_at_start, !hidden.contains(control.name)) << control.name;
+  }
+}
+
+TEST(ControlTableTest, EveryControlStartsInsideTheForm) {
+  // Check2 alone runs past the right edge, its caption cut off as drawn.
+  for (const ControlLayout& control : FormControls()) {
+    EXPECT_GE(control.place.left, 0) << control.name;
+    EXPECT_GE(control.place.top, 0) << control.name;
+    EXPECT_LE(control.place.top + control.place.height, kFormHeightTwips) << control.name;
+    EXPECT_EQ(control.place.left + control.place.width > kFormWidthTwips, control.name == "Check2")
+        << control.name;
+  }
+}
+
+TEST(ControlTableTest, CaptionsAndAddresses) {
+  EXPECT_EQ(FormControl("Check1").text, kFilterOffCaption);
+  EXPECT_EQ(FormControl("Text3").text, "95");
+  EXPECT_EQ(FormCaption(""), "Quillfold");
+  EXPECT_EQ(FormCaption("example.org"), "Quillfold from example.org");
+  EXPECT_EQ(PublisherReadMeAddress("example.org"), "http://example.org/Quillfold/readme.html");
+  EXPECT_EQ(ErrorHeading(76, "Path not found"), "Error 76: Path not found");
+}
+
+}  // namespace
+}  // namespace quillfold
