@@ -1,0 +1,92 @@
+# The Windows installer (Quillfold-VERSION-setup.exe, made with NSIS's
+# makensis) and the portable zip (Quillfold-VERSION-windows-x64.zip), both
+# from one folder of the files to ship:
+#   cmake --build --preset windows --target windows_installer
+set(quillfold_windows_out ${CMAKE_BINARY_DIR}/packaging/windows)
+set(quillfold_windows_files ${quillfold_windows_out}/files)
+set(QUILLFOLD_WINDOWS_SETUP ${CMAKE_BINARY_DIR}/Quillfold-${QUILLFOLD_VERSION_TEXT}-setup.exe)
+set(QUILLFOLD_WINDOWS_ZIP ${CMAKE_BINARY_DIR}/Quillfold-${QUILLFOLD_VERSION_TEXT}-windows-x64.zip)
+
+# The programs are shipped without their debugging information, which is
+# most of their size in a RelWithDebInfo build; the built ones keep it.
+set(quillfold_windows_programs quillfold-cli)
+if(TARGET quillfold)
+  list(PREPEND quillfold_windows_programs quillfold)
+endif()
+set(quillfold_windows_staged "")
+foreach(program ${quillfold_windows_programs})
+  set(staged ${quillfold_windows_files}/${program}.exe)
+  add_custom_command(OUTPUT ${staged}
+                     COMMAND ${CMAKE_COMMAND} -E make_directory ${quillfold_windows_files}
+                     COMMAND ${CMAKE_STRIP} --strip-debug -o ${staged} $<TARGET_FILE:${program}>
+                     DEPENDS ${program} VERBATIM)
+  list(APPEND quillfold_windows_staged ${staged})
+endforeach()
+# LICENSE gets the extension Windows opens with a text editor.
+foreach(pair "docs/readme.html:readme.html" "docs/screenshot.png:screenshot.png"
+             "LICENSE:LICENSE.txt")
+  string(REPLACE ":" ";" pair "${pair}")
+  list(GET pair 0 source)
+  list(GET pair 1 name)
+  add_custom_command(OUTPUT ${quillfold_windows_files}/${name}
+                     COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/${source}
+                             ${quillfold_windows_files}/${name}
+                     DEPENDS ${PROJECT_SOURCE_DIR}/${source} VERBATIM)
+  list(APPEND quillfold_windows_staged ${quillfold_windows_files}/${name})
+endforeach()
+
+set(QUILLFOLD_NSIS_FILES ${quillfold_windows_files})
+set(QUILLFOLD_NSIS_OUTFILE ${QUILLFOLD_WINDOWS_SETUP})
+set(QUILLFOLD_NSIS_WINDOW_DEFINE "")
+if(TARGET quillfold)
+  set(QUILLFOLD_NSIS_WINDOW_DEFINE "!define QUILLFOLD_WINDOW")
+endif()
+set(quillfold_nsi ${quillfold_windows_out}/quillfold.nsi)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/quillfold.nsi ${quillfold_nsi} @ONLY)
+
+find_program(QUILLFOLD_MAKENSIS makensis)
+if(QUILLFOLD_MAKENSIS)
+  add_custom_command(OUTPUT ${QUILLFOLD_WINDOWS_SETUP}
+                     COMMAND ${QUILLFOLD_MAKENSIS} -V2 -INPUTCHARSET UTF8 ${quillfold_nsi}
+                     DEPENDS ${quillfold_nsi} ${quillfold_windows_staged} VERBATIM)
+else()
+  add_custom_command(OUTPUT ${QUILLFOLD_WINDOWS_SETUP}
+                     COMMAND ${CMAKE_COMMAND} -E echo "makensis not found: install nsis"
+                     COMMAND ${CMAKE_COMMAND} -E false VERBATIM)
+endif()
+
+# The zip holds the files themselves, without a folder around them: Windows'
+# "Extract all" makes one named after the zip.
+set(quillfold_windows_names "")
+foreach(staged ${quillfold_windows_staged})
+  get_filename_component(name ${staged} NAME)
+  list(APPEND quillfold_windows_names ${name})
+endforeach()
+add_custom_command(OUTPUT ${QUILLFOLD_WINDOWS_ZIP}
+                   COMMAND ${CMAKE_COMMAND} -E rm -f ${QUILLFOLD_WINDOWS_ZIP}
+                   COMMAND ${CMAKE_COMMAND} -E tar cf ${QUILLFOLD_WINDOWS_ZIP} --format=zip
+                           ${quillfold_windows_names}
+                   WORKING_DIRECTORY ${quillfold_windows_files}
+                   DEPENDS ${quillfold_windows_staged} VERBATIM)
+
+add_custom_target(windows_installer DEPENDS ${QUILLFOLD_WINDOWS_SETUP} ${QUILLFOLD_WINDOWS_ZIP})
+
+if(QUILLFOLD_BUILD_TESTS AND CMAKE_CROSSCOMPILING_EMULATOR)
+  # Built once per test run, as the Debian package is; the checks read it.
+  add_test(NAME windows_installer_builds
+           COMMAND ${CMAKE_COMMAND} --build ${CMAKE_BINARY_DIR} --target windows_installer)
+  set_tests_properties(windows_installer_builds PROPERTIES FIXTURES_SETUP windows_installer
+                       TIMEOUT 300)
+  add_test(NAME windows_zip_contents
+           COMMAND ${CMAKE_CURRENT_LIST_DIR}/check-zip.sh ${QUILLFOLD_WINDOWS_ZIP}
+                   ${quillfold_windows_files} ${quillfold_windows_names})
+  # Its own Wine prefix, made afresh by each run, so that nothing from an
+  # earlier install can stand in for what this one should do.
+  list(GET CMAKE_CROSSCOMPILING_EMULATOR 0 quillfold_wine_run)
+  add_test(NAME windows_installer_installs
+           COMMAND ${CMAKE_CURRENT_LIST_DIR}/check-installer.sh ${quillfold_wine_run}
+                   ${quillfold_windows_out}/wine ${QUILLFOLD_WINDOWS_SETUP}
+                   ${QUILLFOLD_VERSION_TEXT} ${quillfold_windows_files} ${quillfold_windows_names})
+  set_tests_properties(windows_zip_contents windows_installer_installs
+                       PROPERTIES FIXTURES_REQUIRED windows_installer TIMEOUT 600)
+endif()

@@ -1,0 +1,37 @@
+#!/bin/sh
+# The portable zip must hold exactly the files the installer installs, with
+# the same bytes, at its top level, and nothing else.
+#   check-zip.sh ZIP FILES-FOLDER NAME...
+set -eu
+zip=$1
+files=$2
+shift 2
+exec python3 - "$zip" "$files" "$@" <<'EOF'
+import sys
+import zipfile
+
+zip_path, files, names = sys.argv[1], sys.argv[2], sys.argv[3:]
+failures = []
+# What every build ships, whatever else the build made.
+for name in ("quillfold-cli.exe", "readme.html", "screenshot.png", "LICENSE.txt"):
+    if name not in names:
+        failures.append(f"{name} is not among the files to ship")
+with zipfile.ZipFile(zip_path) as archive:
+    bad = archive.testzip()
+    if bad is not None:
+        failures.append(f"{bad} is damaged in the zip")
+    held = archive.namelist()
+    if sorted(held) != sorted(names):
+        failures.append(f"the zip holds {sorted(held)}, expected {sorted(names)}")
+    if len(held) != len(set(held)):
+        failures.append("the zip holds a name twice")
+    for name in names:
+        if name not in held:
+            continue
+        with open(f"{files}/{name}", "rb") as shipped:
+            if archive.read(name) != shipped.read():
+                failures.append(f"{name} in the zip differs from the one shipped")
+for failure in failures:
+    print(f"check-zip: {failure}", file=sys.stderr)
+sys.exit(1 if failures else 0)
+EOF
