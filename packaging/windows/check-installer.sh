@@ -203,6 +203,27 @@ if wine reg query "$key" >/dev/null 2>&1; then
   fail "the uninstall entry is left in the registry"
 fi
 
+# --- A file of the user's in the folder -------------------------------
+# Installing again, then uninstalling, keeps what the user put in the
+# folder, and the folder with it: the uninstaller removes only its own.
+status=0
+wine "$setup" /S || status=$?
+wait_for_wine
+[ "$status" -eq 0 ] || fail "installing again: the installer exited with status $status"
+printf 'mine\r\n' >"$install_dir/notes.txt"
+status=0
+wine "$windows_install_dir\\Uninstall.exe" /S || status=$?
+wait_for_wine
+[ "$status" -eq 0 ] || fail "uninstalling again: the uninstaller exited with status $status"
+left=$(ls -A "$install_dir" 2>/dev/null || true)
+[ "$left" = notes.txt ] ||
+  fail "with a file of the user's, the uninstaller left \"$(echo $left)\", not \"notes.txt\""
+[ "$(cat "$install_dir/notes.txt" 2>/dev/null)" = "$(printf 'mine\r')" ] ||
+  fail "the user's notes.txt was changed by uninstalling"
+if wine reg query "$key" >/dev/null 2>&1; then
+  fail "uninstalling again: the uninstall entry is left in the registry"
+fi
+
 if [ "$failures" -ne 0 ]; then
   echo "check-installer: $failures failures" >&2
   exit 1
