@@ -1,0 +1,43 @@
+#!/bin/sh
+# Runs a Windows program under Wine, as the tests of a Windows build do:
+#   wine-run.sh PREFIX PROGRAM.exe [ARGUMENT...]
+# PREFIX is a Wine prefix of the build's own, made on first use; no display
+# is needed for console programs, and Wine's debugging messages are off.
+set -e
+prefix=$1
+shift
+WINEPREFIX=$prefix
+WINEDEBUG=-all
+# Skips the offers to install Mono and Gecko that a new prefix would make.
+WINEDLLOVERRIDES="mscoree,mshtml="
+DISPLAY=
+export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES DISPLAY
+
+# Debian's wine64, which runs 64-bit programs without the 32-bit Wine.
+wine=$(command -v wine64 || true)
+[ -n "$wine" ] || [ ! -x /usr/lib/wine/wine64 ] || wine=/usr/lib/wine/wine64
+[ -n "$wine" ] || wine=$(command -v wine || true)
+if [ -z "$wine" ]; then
+  echo "wine-run.sh: no wine64 found: install wine and wine64" >&2
+  exit 127
+fi
+WINELOADER=$wine
+export WINELOADER
+
+# The first run makes the prefix. Tests run in parallel, so one of them
+# makes it under a lock while the others wait; a prefix left half made by an
+# interrupted run is made again.
+if [ ! -f "$prefix/.made" ]; then
+  (
+    flock 9
+    if [ ! -f "$prefix/.made" ]; then
+      "$wine" wineboot --init >"$prefix.log" 2>&1 || true
+      wineserver=$(dirname "$wine")/wineserver
+      [ -x "$wineserver" ] || wineserver=wineserver
+      "$wineserver" -w
+      [ -f "$prefix/system.reg" ] || { cat "$prefix.log" >&2; exit 1; }
+      touch "$prefix/.made"
+    fi
+  ) 9>"$prefix.lock"
+fi
+exec "$wine" "$@"
