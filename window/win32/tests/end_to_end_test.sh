@@ -1,0 +1,150 @@
+#!/bin/sh
+# Starts the real quillfold.exe under Wine on a private X server and drives
+# it with real key presses: open a folder in Dir1, tick the filter, type
+# ".pdf", press Step 2, and check the bytes the run wrote; then a links per
+# page that is no number must give the error box, and the window carries on.
+# Usage: end_to_end_test.sh WINE_RUN PREFIX PATH_TO_QUILLFOLD_EXE
+# (WINE_RUN PREFIX is the build's CMAKE_CROSSCOMPILING_EMULATOR.) With
+# QUILLFOLD_SCREENSHOT=FILE.png set, it saves the screen after the run.
+set -eu
+wine_run=$1
+prefix=$2-window
+program=$3
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "${wineserver:-}" ] && WINEPREFIX=$prefix "$wineserver" -k 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "end-to-end: $*" >&2
+  exit 1
+}
+
+# The window needs a prefix whose desktop was made with a display: a prefix
+# of its own, made by the build's runner on first use.
+"$wine_run" "$prefix" cmd /c exit >/dev/null 2>&1 || fail "no Wine prefix at $prefix"
+wine=$(command -v wine64 || true)
+[ -n "$wine" ] || [ ! -x /usr/lib/wine/wine64 ] || wine=/usr/lib/wine/wine64
+[ -n "$wine" ] || wine=$(command -v wine)
+wineserver=$(dirname "$wine")/wineserver
+[ -x "$wineserver" ] || wineserver=$(command -v wineserver)
+# The prefix's Wine session from that run has no display; the window's
+# must start a new one on the private display.
+WINEPREFIX=$prefix "$wineserver" -k 2>/dev/null || true
+WINEPREFIX=$prefix "$wineserver" -w 2>/dev/null || true
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+tries=0
+until [ -s "$work/display" ]; do
+  tries=$((tries + 1))
+  [ "$tries" -le 100 ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+  sleep 0.1
+done
+DISPLAY=:$(cat "$work/display")
+WINEPREFIX=$prefix
+WINEDEBUG=-all
+WINEDLLOVERRIDES="mscoree,mshtml="
+WINELOADER=$wine
+export DISPLAY WINEPREFIX WINEDEBUG WINEDLLOVERRIDES WINELOADER
+
+# The program starts in "parent", whose only sub-folder is "site".
+mkdir -p "$work/parent/site"
+for name in a.pdf b.txt c.pdf notes.pdf.txt; do printf x >"$work/parent/site/$name"; done
+
+(cd "$work/parent" && exec "$wine" "$program") >"$work/program.log" 2>&1 &
+app_pid=$!
+window=$(timeout 120 xdotool search --sync --onlyvisible --name '^Quillfold( from .+)?$' |
+  head -n 1)
+[ -n "$window" ] || fail "no window appeared: $(cat "$work/program.log")"
+windows() { xdotool search --onlyvisible --name '^Quillfold( from .+)?$' 2>/dev/null | wc -l; }
+# No window manager runs on the private display: the test gives the window
+# the keyboard itself, once Wine has put the focus on the first control.
+sleep 3
+xdotool windowfocus --sync "$window"
+sleep 0.5
+
+# The focus starts in Text1; two tabs reach Dir1, where the open folder is
+# highlighted; the next line down is "site", which Enter opens. Then Check1
+# is ticked with Space, which shows Text2, and ".pdf" is typed there.
+# Shift+Tab goes back through Check1 and Dir1 to Command1.
+xdotool key --delay 150 Tab Tab Down Return
+sleep 0.5
+xdotool key --delay 150 Tab space Tab
+xdotool type --delay 50 '.pdf'
+xdotool key --delay 150 shift+Tab shift+Tab shift+Tab space
+
+# The records of a.pdf, c.pdf and notes.pdf.txt, in the order the folder
+# lists them, whole and nothing else.
+check_records() {
+  python3 - "$work/parent/site/index1.html" <<'PYTHON'
+import sys
+data = open(sys.argv[1], "rb").read()
+names = ["a.pdf", "c.pdf", "notes.pdf.txt"]
+record = lambda n: b'<body>\r\n<p><a href="%s">%s</a></p>\r\n<p></p>\r\n<body>\r\n' % (
+    n.encode(), n.encode())
+pos, found = 0, []
+while pos < len(data):
+    for n in names:
+        if data.startswith(record(n), pos):
+            found.append(n)
+            pos += len(record(n))
+            break
+    else:
+        sys.exit("unexpected bytes at %d: %r" % (pos, data[pos:pos + 60]))
+sys.exit(0 if sorted(found) == names else "records for %s" % found)
+PYTHON
+}
+tries=0
+until [ -f "$work/parent/site/index1.html" ] && check_records 2>/dev/null; do
+  tries=$((tries + 1))
+  if [ "$tries" -gt 100 ]; then
+    ls -la "$work/parent" "$work/parent/site" >&2
+    [ -f "$work/parent/site/index1.html" ] && check_records
+    [ -z "${QUILLFOLD_SCREENSHOT:-}" ] || import -window root "$QUILLFOLD_SCREENSHOT"
+    fail "site/index1.html does not hold the expected records: $(cat "$work/program.log")"
+  fi
+  sleep 0.2
+done
+[ ! -e "$work/parent/site/index.html" ] || fail "a master index was written with paging off"
+[ ! -e "$work/parent/index1.html" ] || fail "the run wrote into the folder it started in"
+for name in a.pdf b.txt c.pdf notes.pdf.txt; do
+  [ "$(cat "$work/parent/site/$name")" = x ] || fail "$name was changed"
+done
+if [ -n "${QUILLFOLD_SCREENSHOT:-}" ]; then
+  sleep 1
+  import -window root "$QUILLFOLD_SCREENSHOT"
+fi
+cp "$work/parent/site/index1.html" "$work/after-first-run.html"
+
+# From Command1, four tabs reach Check2 (Text3 is hidden); ticking it shows
+# Text3, where "95" becomes "abc". Step 2 must then fail with error 13
+# before writing anything, in a message box over the window.
+xdotool key --delay 150 Tab Tab Tab Tab space shift+Tab End BackSpace BackSpace
+xdotool type --delay 50 'abc'
+xdotool key --delay 150 shift+Tab shift+Tab shift+Tab shift+Tab space
+tries=0
+until [ "$(windows)" -ge 2 ]; do
+  tries=$((tries + 1))
+  [ "$tries" -le 100 ] || fail "no error box appeared for links per page abc"
+  sleep 0.2
+done
+cmp -s "$work/after-first-run.html" "$work/parent/site/index1.html" ||
+  fail "the failed run changed index1.html"
+[ ! -e "$work/parent/site/index.html" ] || fail "the failed run wrote a master index"
+# Enter closes the box; the window carries on.
+xdotool key Return
+tries=0
+until [ "$(windows)" -eq 1 ]; do
+  tries=$((tries + 1))
+  [ "$tries" -le 50 ] || fail "the error box did not close"
+  sleep 0.2
+done
+kill -0 "$app_pid" || fail "the program ended after the error"
+echo "end-to-end: quillfold.exe wrote site/index1.html and reported links per page abc"

@@ -1,0 +1,152 @@
+#include "window/win32/window_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "runtime/error.h"
+#include "testing/temp_folder.h"
+
+namespace quillfold {
+namespace {
+
+using testing::TempFolder;
+
+TEST(WindowTextTest, NamesShowControlCharactersAsPictures) {
+  struct Case {
+    std::string name;
+    std::wstring shown;
+  };
+  const Case cases[] = {
+      {"", L""},
+      {"plain name.txt", L"plain name.txt"},
+      {"cr\rname.txt", L"cr\u240dname.txt"},
+      {"crlf\r\n", L"crlf\u240d\u240a"},
+      {"esc\x1b[31m", L"esc\u241b[31m"},
+      {std::string("nul\0byte", 8), L"nul\u2400byte"},
+      {"\x01\x1f", L"\u2401\u241f"},
+      {"del\x7f", L"del\u2421"},
+      {" ~", L" ~"},  // The neighbours of the control ranges stay.
+      {"\xc3\x84pfel", L"\u00c4pfel"},
+      {"\xf0\x9f\x98\x80", L"\U0001F600"},  // A surrogate pair in UTF-16.
+  };
+  for (const Case& c : cases) EXPECT_EQ(ShownName(c.name), c.shown) << c.name;
+}
+
+TEST(WindowTextTest, LogIsTheNamesEachEndedByCrLf) {
+  LogText log;
+  log.Append("old.txt");
+  log.Clear();
+  EXPECT_EQ(log.text(), L"");
+  log.Append("a.pdf");
+  log.Append("two\nlines");
+  log.Append("\xc3\xa9t\xc3\xa9.pdf");
+  EXPECT_EQ(log.text(), L"a.pdf\r\ntwo\u240alines\r\n\u00e9t\u00e9.pdf\r\n");
+}
+
+TEST(WindowTextTest, ErrorBoxGivesNumberTextAndDetail) {
+  struct Case {
+    Error error;
+    std::wstring text;
+  };
+  const Case cases[] = {
+      {Error(kPathNotFound, "C:\\gone"), L"Error 76: Path not found\r\n\r\nC:\\gone"},
+      {Error(kTypeMismatch, "links per page: abc"),
+       L"Error 13: Type mismatch\r\n\r\nlinks per page: abc"},
+      {Error(kCannotStartBrowser, "no browser opened C:\\\xc3\xa9\\readme.html"),
+       L"Error 429: Can't start the browser\r\n\r\nno browser opened C:\\\u00e9\\readme.html"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ErrorBoxText(c.error), c.text) << c.error.number();
+}
+
+TEST(WindowTextTest, ReadMeIsBesideTheProgramUnlessThePublisherHasIt) {
+  struct Case {
+    std::string host;
+    std::wstring program_folder;
+    std::wstring target;
+  };
+  const Case cases[] = {
+      {"", L"C:\\Program Files\\Quillfold", L"C:\\Program Files\\Quillfold\\readme.html"},
+      {"", L"D:\\", L"D:\\readme.html"},
+      {"", L"C:\\\u00c4pfel", L"C:\\\u00c4pfel\\readme.html"},
+      {"example.org", L"C:\\Program Files\\Quillfold", L"http://example.org/Quillfold/readme.html"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ReadMeTarget(c.host, c.program_folder), c.target) << c.host;
+  }
+}
+
+TEST(WindowTextTest, FolderNamesSortIgnoringCaseBeyondAscii) {
+  // Each name sorts strictly before the next. The file system compares
+  // upper case, so "_" (after "Z") follows the letters.
+  const std::vector<std::string> ordered{
+      "9lives",
+      "alpha",
+      "Beta",
+      "beta",
+      "gamma",
+      "Zulu",
+      "_under",
+      // U+00C4 and U+00E4 are one letter but for case.
+      "\xc3\x84pfel",
+      "\xc3\xa4pfel",
+  };
+  for (std::size_t i = 0; i < ordered.size(); ++i) {
+    EXPECT_FALSE(LessIgnoringCaseWide(ordered[i], ordered[i])) << ordered[i];
+    for (std::size_t j = i + 1; j < ordered.size(); ++j) {
+      EXPECT_TRUE(LessIgnoringCaseWide(ordered[i], ordered[j])) << ordered[i] << " " << ordered[j];
+      EXPECT_FALSE(LessIgnoringCaseWide(ordered[j], ordered[i])) << ordered[j] << " " << ordered[i];
+    }
+  }
+}
+
+TEST(WindowTextTest, FolderLinesListSubfoldersNotFiles) {
+  TempFolder temp;
+  for (const char* name : {"gamma", "Beta", "alpha", ".git", "\xc3\xa4pfel"}) {
+    testing::MakeFolder(temp / name);
+  }
+  testing::WriteFile(temp / "file.txt", "");
+  const std::vector<FolderLine> lines = WindowsFolderLines(temp.path());
+  std::vector<std::string> names;
+  int depth = -1;
+  for (const FolderLine& line : lines) {
+    if (line.open) {
+      depth = line.depth + 1;
+      continue;
+    }
+    names.push_back(line.name);
+    EXPECT_EQ(line.depth, depth) << line.name;
+    EXPECT_EQ(line.path, temp / line.name);
+  }
+  EXPECT_EQ(names, (std::vector<std::string>{".git", "alpha", "Beta", "gamma", "\xc3\xa4pfel"}));
+  EXPECT_EQ(lines.front().depth, 0);
+  EXPECT_EQ(lines.front().path.size(), 3u) << lines.front().path;  // "C:\".
+}
+
+TEST(WindowTextTest, FolderThatCannotBeReadRaisesItsError) {
+  TempFolder temp;
+  try {
+    WindowsFolderLines(temp / "gone");
+    ADD_FAILURE() << "listed a missing folder";
+  } catch (const Error& error) {
+    EXPECT_EQ(error.number(), kPathNotFound);
+  }
+}
+
+TEST(WindowTextTest, FontHeightAtEachDensity) {
+  struct Case {
+    double points;
+    int dots_per_inch;
+    int height;
+  };
+  const Case cases[] = {
+      {9.75, 96, -13}, {9.75, 120, -16}, {9.75, 144, -20}, {9.75, 192, -26}, {8.25, 96, -11},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FontHeight(c.points, c.dots_per_inch), c.height) << c.dots_per_inch;
+  }
+}
+
+}  // namespace
+}  // namespace quillfold

@@ -1,0 +1,68 @@
+#include "window/win32/window_text.h"
+
+#include <windows.h>
+
+#include <cmath>
+
+#include "listing/list_folder_files.h"
+#include "platform/windows/wide_text.h"
+#include "window/shared/form_layout.h"
+
+namespace quillfold {
+namespace {
+
+constexpr wchar_t kFirstControlPicture = 0x2400;
+constexpr wchar_t kDeletePicture = 0x2421;
+
+}  // namespace
+
+std::wstring ShownName(std::string_view name) {
+  std::wstring shown = ToWide(name);
+  for (wchar_t& c : shown) {
+    if (c < 0x20) {
+      c = static_cast<wchar_t>(kFirstControlPicture + c);
+    } else if (c == 0x7f) {
+      c = kDeletePicture;
+    }
+  }
+  return shown;
+}
+
+void LogText::Append(std::string_view name) {
+  text_ += ShownName(name);
+  text_ += L"\r\n";
+}
+
+std::wstring ErrorBoxText(const Error& error) {
+  return ToWide(ErrorHeading(error.number(), error.text())) + L"\r\n\r\n" + ToWide(error.detail());
+}
+
+std::wstring ReadMeTarget(std::string_view publisher_host, const std::wstring& program_folder) {
+  if (!publisher_host.empty()) return ToWide(PublisherReadMeAddress(publisher_host));
+  std::wstring target = program_folder;
+  if (!target.empty() && target.back() != L'\\') target += L'\\';
+  return target + L"readme.html";
+}
+
+bool LessIgnoringCaseWide(const std::string& a, const std::string& b) {
+  const std::wstring wide_a = ToWide(a);
+  const std::wstring wide_b = ToWide(b);
+  const int order = CompareStringOrdinal(wide_a.data(), static_cast<int>(wide_a.size()),
+                                         wide_b.data(), static_cast<int>(wide_b.size()), TRUE);
+  if (order != CSTR_EQUAL) return order == CSTR_LESS_THAN;
+  return wide_a < wide_b;
+}
+
+std::vector<FolderLine> WindowsFolderLines(const std::string& open_folder) {
+  const FileNameList subfolders = ListSubfolders(open_folder);
+  std::vector<std::string> names;
+  names.reserve(subfolders.size());
+  for (std::size_t i = 0; i < subfolders.size(); ++i) names.emplace_back(subfolders[i]);
+  return FolderLines(open_folder, std::move(names), PathStyle::kWindows, LessIgnoringCaseWide);
+}
+
+int FontHeight(double points, int dots_per_inch) {
+  return -static_cast<int>(std::lround(points * dots_per_inch / 72.0));
+}
+
+}  // namespace quillfold
