@@ -14,8 +14,8 @@ class RunInputs {
  public:
   virtual ~RunInputs() = default;
 
-  // The folder to list and to write into: absolute, no trailing "/" except
-  // for the root "/".
+  // The folder to list and to write into: absolute, no trailing separator
+  // except for a root ("/"; "C:\" on Windows).
   virtual std::string FolderPath() = 0;
   // The filter is on when this is 1 (ticked); 0 (clear) and 2 (grey) are off.
   virtual int FilterSwitch() = 0;

@@ -51,9 +51,9 @@ class Disk {
   virtual int ListFolder(const std::string& folder, EntryKind kind,
                          const std::function<void(std::string_view name)>& add) = 0;
 
-  // Opens `path` for appending, creating it when absent. A symbolic link in
-  // the last component is not followed, so a page file can never send
-  // records to a file elsewhere.
+  // Opens `path` for appending, creating it when absent. A symbolic link
+  // (any reparse point on Windows) in the last component is not followed,
+  // so a page file can never send records to a file elsewhere.
   virtual int OpenForAppend(const std::string& path, FileHandle& file) = 0;
   // What the open file is, and its length.
   virtual int Status(FileHandle file, FileStatus& status) = 0;
