@@ -108,7 +108,11 @@ int ControlId(const ControlLayout& control) {
 HICON FolderIcon(SHSTOCKICONID id, int shell32_index) {
   SHSTOCKICONINFO info{};
   info.cbSize = sizeof(info);
-  if (SUCCEEDED(SHGetStockIconInfo(id, SHGSI_ICON | SHGSI_SMALLICON, &info))) return info.hIcon;
+  // A system may answer S_OK without an icon.
+  if (SUCCEEDED(SHGetStockIconInfo(id, SHGSI_ICON | SHGSI_SMALLICON, &info)) &&
+      info.hIcon != nullptr) {
+    return info.hIcon;
+  }
   HICON icon = nullptr;
   ExtractIconExW(L"shell32.dll", shell32_index, nullptr, &icon, 1);
   return icon;
