@@ -12,6 +12,12 @@ WINEDEBUG=-all
 WINEDLLOVERRIDES="mscoree,mshtml="
 DISPLAY=
 export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES DISPLAY
+# Wine keeps names on the POSIX side in the locale's character set; in
+# UTF-8 every Windows name has one there.
+if [ -z "$LC_ALL" ] && [ "$(locale charmap 2>/dev/null)" != UTF-8 ]; then
+  LC_CTYPE=C.UTF-8
+  export LC_CTYPE
+fi
 
 # Debian's wine64, which runs 64-bit programs without the 32-bit Wine.
 wine=$(command -v wine64 || true)
