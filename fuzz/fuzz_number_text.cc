@@ -38,8 +38,13 @@ struct Recognised {
   std::string exponent;  // As written ("-12"), empty when absent.
 };
 
+constexpr std::string_view kNarrowNoBreakSpace = "\xE2\x80\xAF";
+constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
+constexpr std::string_view kSpace = " ";
+
 // The accepted syntax: blanks around; one leading sign; digits with the
-// thousands separator between digits of the whole part; the decimal
+// thousands separator between digits of the whole part (where it is a
+// no-break space, either no-break space or a plain space); the decimal
 // separator with digits after it; at least one digit; an exponent of e or E,
 // optional sign, digits. Split apart rather than scanned, so that it shares
 // no structure with the converter.
@@ -68,6 +73,27 @@ std::optional<Recognised> Recognise(std::string_view text, const NumberSeparator
     if (!AllDigits(fraction)) return std::nullopt;
     number.fraction = fraction;
   }
+  // Where the locale groups digits with a no-break space, either no-break
+  // space or a plain space joins groups: each is first made the locale's own.
+  std::string joined;
+  const bool spaces_join =
+      separators.thousands == kNarrowNoBreakSpace || separators.thousands == kNoBreakSpace;
+  for (std::string_view rest = whole; !rest.empty();) {
+    bool replaced = false;
+    for (const std::string_view space : {kNarrowNoBreakSpace, kNoBreakSpace, kSpace}) {
+      if (spaces_join && rest.starts_with(space)) {
+        joined += separators.thousands;
+        rest.remove_prefix(space.size());
+        replaced = true;
+        break;
+      }
+    }
+    if (!replaced) {
+      joined += rest.front();
+      rest.remove_prefix(1);
+    }
+  }
+  whole = joined;
   // The whole part: groups of digits joined by single thousands separators.
   while (!whole.empty()) {
     const std::size_t separator =
@@ -160,6 +186,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       {".", ""},              // The C locale.
       {",", "."},             // German.
       {",", "\xE2\x80\xAF"},  // French: a narrow no-break space, three bytes.
+      {",", "\xC2\xA0"},      // Older French data: a no-break space.
   };
   for (const auto& separators : kSeparators) quillfold::Check(text, separators);
   return 0;
