@@ -43,7 +43,7 @@ bool Contains(const std::vector<std::string_view>& arguments, std::string_view w
 bool SameSettings(const CommandLine& a, const CommandLine& b) {
   return a.action == b.action && a.filter_on == b.filter_on && a.filter_text == b.filter_text &&
          a.paging_on == b.paging_on && a.links_per_page_text == b.links_per_page_text &&
-         a.folder == b.folder;
+         a.null_terminated == b.null_terminated && a.folder == b.folder;
 }
 
 }  // namespace
@@ -85,12 +85,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::abort();
   }
   if (command.paging_on && !Contains(arguments, "--paging")) std::abort();
+  if (command.null_terminated && !Contains(arguments, "-0") && !Contains(arguments, "--null")) {
+    std::abort();
+  }
 
   // The same settings, written out canonically, with "--" so that a folder
   // starting with "-" stays a folder.
   std::vector<std::string_view> canonical;
   if (command.filter_on) canonical.insert(canonical.end(), {"--filter", command.filter_text});
   if (command.paging_on) canonical.push_back("--paging");
+  if (command.null_terminated) canonical.push_back("--null");
   canonical.insert(canonical.end(),
                    {"--links-per-page", command.links_per_page_text, "--", command.folder});
   if (!SameSettings(command, ParseArguments(std::span<const std::string_view>(canonical)))) {
