@@ -124,7 +124,8 @@ std::optional<std::string> DecodeText(std::string_view text) {
       name += '>';
     } else if (entity == "quot") {
       name += '"';
-    } else if (entity.size() >= 2 && entity.size() <= 8 && entity[0] == '#' && entity[1] != '0') {
+    } else if (entity.size() >= 2 && entity.size() <= 8 && entity[0] == '#' &&
+               (entity[1] != '0' || entity.size() == 2)) {  // No leading zeros; "&#0;" is NUL.
       char32_t value = 0;
       for (const char c : entity.substr(1)) {
         if (c < '0' || c > '9') return std::nullopt;
