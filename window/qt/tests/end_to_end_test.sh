@@ -21,17 +21,8 @@ fail() {
   exit 1
 }
 
-# Xvfb picks a free display number itself and writes it to descriptor 3.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-tries=0
-until [ -s "$work/display" ]; do
-  tries=$((tries + 1))
-  [ "$tries" -le 100 ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-  sleep 0.1
-done
-DISPLAY=:$(cat "$work/display")
-export DISPLAY
+. "$(dirname "$0")/../../../testing/xvfb.sh"
+start_xvfb
 
 # The program starts in "parent", whose only visible sub-folder is "site".
 mkdir -p "$work/parent/site" "$work/parent/.hidden"

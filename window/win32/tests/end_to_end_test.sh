@@ -39,20 +39,13 @@ wineserver=$(dirname "$wine")/wineserver
 WINEPREFIX=$prefix "$wineserver" -k 2>/dev/null || true
 WINEPREFIX=$prefix "$wineserver" -w 2>/dev/null || true
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-tries=0
-until [ -s "$work/display" ]; do
-  tries=$((tries + 1))
-  [ "$tries" -le 100 ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-  sleep 0.1
-done
-DISPLAY=:$(cat "$work/display")
+. "$(dirname "$0")/../../../testing/xvfb.sh"
+start_xvfb
 WINEPREFIX=$prefix
 WINEDEBUG=-all
 WINEDLLOVERRIDES="mscoree,mshtml="
 WINELOADER=$wine
-export DISPLAY WINEPREFIX WINEDEBUG WINEDLLOVERRIDES WINELOADER
+export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES WINELOADER
 
 # The program starts in "parent", whose only sub-folder is "site".
 mkdir -p "$work/parent/site"
