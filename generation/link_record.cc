@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/path.h"
+
 namespace quillfold {
 namespace {
 
@@ -104,6 +106,14 @@ std::size_t SequenceLength(std::string_view bytes) {
   return length;
 }
 
+// A surrogate without its partner in a UTF-16 name, as WTF-8 gives it:
+// ED A0..BF 80..BF.
+bool IsLoneSurrogate(std::string_view bytes) {
+  return bytes.size() >= 3 && static_cast<unsigned char>(bytes[0]) == 0xED &&
+         static_cast<unsigned char>(bytes[1]) >= 0xA0 && IsContinuation(bytes[1]) &&
+         IsContinuation(bytes[2]);
+}
+
 char32_t DecodeSequence(std::string_view sequence) {
   const auto lead = static_cast<unsigned char>(sequence[0]);
   char32_t code_point = lead & (0x7F >> sequence.size());
@@ -114,8 +124,8 @@ char32_t DecodeSequence(std::string_view sequence) {
 // The link text is pure ASCII, so a page reads the same whatever character
 // set a server or a browser assumes for it: every character outside ASCII
 // is a numeric reference to its code point, and each byte that is not part
-// of well-formed UTF-8, and each C1 control character, is one replacement
-// character.
+// of well-formed UTF-8, each lone surrogate of a UTF-16 name and each C1
+// control character is one replacement character.
 void AppendText(std::string& out, std::string_view name) {
   constexpr char32_t kReplacementCharacter = 0xFFFD;
   for (std::size_t i = 0; i < name.size();) {
@@ -129,6 +139,9 @@ void AppendText(std::string& out, std::string_view name) {
       // control characters themselves: they show as unknown.
       AppendReference(out, code_point <= 0x9F ? kReplacementCharacter : code_point);
       i += length;
+    } else if (kNamesAreUtf16 && IsLoneSurrogate(name.substr(i))) {
+      AppendReference(out, kReplacementCharacter);
+      i += 3;
     } else {
       AppendReference(out, kReplacementCharacter);
       ++i;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/path.h"
+
 namespace quillfold {
 namespace {
 
@@ -128,7 +130,10 @@ TEST(LinkRecordTest, WritesTextAsAsciiWithReferences) {
       {"overlong two-byte", "\xC0\xAF\xC1\xBF", "&#65533;&#65533;&#65533;&#65533;"},
       {"overlong three-byte", "\xE0\x80\xAF", "&#65533;&#65533;&#65533;"},
       {"overlong four-byte", "\xF0\x8F\xBF\xBF", "&#65533;&#65533;&#65533;&#65533;"},
-      {"surrogate", "\xED\xA0\x80", "&#65533;&#65533;&#65533;"},
+      // A UTF-16 name holds a lone surrogate as one unit; bytes are bytes.
+      {"surrogate", "\xED\xA0\x80\xED\xBF\xBF",
+       kNamesAreUtf16 ? "&#65533;&#65533;" : "&#65533;&#65533;&#65533;&#65533;&#65533;&#65533;"},
+      {"surrogate cut short", "\xED\xA0.", "&#65533;&#65533;."},
       {"past U+10FFFF", "\xF4\x90\x80\x80", "&#65533;&#65533;&#65533;&#65533;"},
       {"lead bytes that never start a sequence", "\xF5\xFE\xFF", "&#65533;&#65533;&#65533;"},
       {"sequence cut by ASCII markup", "\xC3<", "&#65533;&lt;"},

@@ -12,6 +12,16 @@ inline constexpr char kPathSeparator = '\\';
 inline constexpr char kPathSeparator = '/';
 #endif
 
+// Whether the system's names are UTF-16, reaching the engine as WTF-8, where
+// a surrogate without its partner is one character written as three bytes
+// (Windows); elsewhere names are bytes, and those three are three bytes of
+// ill-formed UTF-8.
+#ifdef _WIN32
+inline constexpr bool kNamesAreUtf16 = true;
+#else
+inline constexpr bool kNamesAreUtf16 = false;
+#endif
+
 }  // namespace quillfold
 
 #endif  // QUILLFOLD_PLATFORM_PATH_H_
