@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "platform/path.h"
+
 namespace quillfold {
 namespace {
 
@@ -19,11 +21,14 @@ CommandLine UsageError(std::string message) {
 
 }  // namespace
 
-std::string_view UsageText() {
-  return "Usage: quillfold-cli [--filter TEXT] [--paging] [--links-per-page TEXT] [-0] FOLDER\n"
-         "\n"
-         "Appends an HTML link record for every file directly in FOLDER to\n"
-         "FOLDER/index1.html and prints each linked name.\n"
+std::string UsageText() {
+  return std::string(
+             "Usage: quillfold-cli [--filter TEXT] [--paging] [--links-per-page TEXT] [-0] FOLDER\n"
+             "\n"
+             "Appends an HTML link record for every file directly in FOLDER to\n"
+             "FOLDER") +
+         kPathSeparator +
+         "index1.html and prints each linked name.\n"
          "\n"
          "  --filter TEXT          link only names that contain TEXT (case-sensitive)\n"
          "  --paging               spread the links over index1.html, index2.html, ...\n"

@@ -29,7 +29,7 @@ struct CommandLine {
 CommandLine ParseArguments(std::span<const std::string_view> arguments);
 
 // The usage text, ending in a newline.
-std::string_view UsageText();
+std::string UsageText();
 
 }  // namespace quillfold
 

@@ -90,7 +90,7 @@ int RunCommandLine(std::span<const std::string_view> arguments) {
     case CommandLine::Action::kVersion:
       return PrintAnswer("quillfold-cli " QUILLFOLD_VERSION_TEXT "\n");
     case CommandLine::Action::kUsageError:
-      PrintError("quillfold-cli: " + command.usage_error + "\n" + std::string(UsageText()));
+      PrintError("quillfold-cli: " + command.usage_error + "\n" + UsageText());
       return kExitUsage;
     case CommandLine::Action::kRun:
       break;

@@ -227,6 +227,7 @@ TEST(CliAnswerTest, AnswersVersionAndHelpWithCrLf) {
   EXPECT_TRUE(help.out.starts_with("Usage: quillfold-cli ")) << help.out;
   EXPECT_EQ(help.out.find('\n'), help.out.find("\r\n") + 1);
   EXPECT_TRUE(help.out.ends_with("show the version\r\n"));
+  EXPECT_NE(help.out.find("FOLDER\\index1.html and"), std::string::npos) << help.out;
 }
 
 // With a standard output that cannot be written every record is still
