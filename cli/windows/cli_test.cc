@@ -86,9 +86,16 @@ CliResult RunCli(const std::vector<std::wstring>& arguments, Output output = Out
   startup.hStdError = err_write;
   PROCESS_INFORMATION process;
   const std::wstring folder = ToWide(working_folder);
-  const BOOL started =
-      CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                     nullptr, folder.empty() ? nullptr : folder.c_str(), &startup, &process);
+  // Wine now and then refuses a start under load with ERROR_INTERNAL_ERROR
+  // before the program runs at all; these tests are about the program, so
+  // such a start is asked again.
+  BOOL started = FALSE;
+  for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+    started =
+        CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+                       nullptr, folder.empty() ? nullptr : folder.c_str(), &startup, &process);
+    if (!started && GetLastError() != ERROR_INTERNAL_ERROR) break;
+  }
   CloseHandle(out_write);
   CloseHandle(err_write);
   if (read_only != INVALID_HANDLE_VALUE) CloseHandle(read_only);
