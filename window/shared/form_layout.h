@@ -26,7 +26,7 @@ enum class ControlKind {
   kButton,
   kCheckBox,
   kTextBox,  // One line of input.
-  kLog,      // Many lines, read only, both scroll bars.
+  kLog,      // Many lines, editable, both scroll bars.
 };
 
 // No place in the focus order: the control never takes the focus.

@@ -10,6 +10,7 @@
 
 #include "runtime/error.h"
 #include "window/shared/folder_lines.h"
+#include "window/win32/window_text.h"
 
 namespace quillfold {
 
@@ -47,6 +48,8 @@ class Form1 {
   void ShowOrHideFilterText();
   void ShowOrHideLinksPerPage();
   void RunGeneration();
+  void StartShowingLog(std::wstring text);
+  void ShowMoreOfLog();
   void OpenReadMePage();
 
   // Dir1.
@@ -63,6 +66,7 @@ class Form1 {
   std::string open_folder_;  // The folder a run uses, UTF-8 (WTF-8).
   std::vector<FolderLine> folder_lines_;
   int open_line_ = 0;
+  LogPieces log_pieces_;  // What of the last run's log Text1 does not show yet.
 };
 
 // Tells the user about a failed action: a modal box with the error's number,

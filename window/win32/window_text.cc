@@ -33,6 +33,17 @@ void LogText::Append(std::string_view name) {
   text_ += L"\r\n";
 }
 
+std::wstring LogPieces::Next(std::size_t lines) {
+  std::size_t end = given_;
+  for (std::size_t line = 0; line < lines && end < text_.size(); ++line) {
+    const std::size_t line_end = text_.find(L"\r\n", end);
+    end = line_end == std::wstring::npos ? text_.size() : line_end + 2;
+  }
+  std::wstring piece = text_.substr(given_, end - given_);
+  given_ = end;
+  return piece;
+}
+
 std::wstring ErrorBoxText(const Error& error) {
   return ToWide(ErrorHeading(error.number(), error.text())) + L"\r\n\r\n" + ToWide(error.detail());
 }

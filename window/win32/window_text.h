@@ -24,9 +24,28 @@ class LogText {
   void Clear() { text_.clear(); }
   void Append(std::string_view name);
   const std::wstring& text() const { return text_; }
+  std::wstring TakeText() { return std::move(text_); }
 
  private:
   std::wstring text_;
+};
+
+// A run's log handed to Text1 a few whole lines at a time. An edit box lays
+// out every line it is given before it answers again (about 50 us a line
+// under Wine), so a long log goes in while the window takes input again.
+class LogPieces {
+ public:
+  LogPieces() = default;
+  explicit LogPieces(std::wstring text) : text_(std::move(text)) {}
+
+  // The next piece: up to `lines` lines, each with its CR LF, and the rest
+  // of the text when it has fewer. Empty once everything was given.
+  std::wstring Next(std::size_t lines);
+  bool done() const { return given_ == text_.size(); }
+
+ private:
+  std::wstring text_;
+  std::size_t given_ = 0;
 };
 
 // The error box's text: "Error N: TEXT", a blank line, then the detail.

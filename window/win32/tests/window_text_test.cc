@@ -45,6 +45,28 @@ TEST(WindowTextTest, LogIsTheNamesEachEndedByCrLf) {
   EXPECT_EQ(log.text(), L"a.pdf\r\ntwo\u240alines\r\n\u00e9t\u00e9.pdf\r\n");
 }
 
+TEST(WindowTextTest, LogGoesToTheBoxInPiecesOfWholeLines) {
+  const struct {
+    std::wstring text;
+    std::size_t lines;
+    std::vector<std::wstring> pieces;
+  } kCases[] = {
+      {L"", 2, {}},
+      {L"a\r\nb\r\nc\r\n", 2, {L"a\r\nb\r\n", L"c\r\n"}},
+      {L"a\r\nb\r\n", 2, {L"a\r\nb\r\n"}},
+      {L"a\r\nb\r\n", 1, {L"a\r\n", L"b\r\n"}},
+      // A CR or LF alone is no line end (names show them as pictures).
+      {L"a\rb\nc\r\nd", 1, {L"a\rb\nc\r\n", L"d"}},
+  };
+  for (const auto& c : kCases) {
+    LogPieces log(c.text);
+    std::vector<std::wstring> pieces;
+    while (!log.done()) pieces.push_back(log.Next(c.lines));
+    EXPECT_EQ(pieces, c.pieces) << ::testing::PrintToString(c.text);
+    EXPECT_EQ(log.Next(c.lines), L"");
+  }
+}
+
 TEST(WindowTextTest, ErrorBoxGivesNumberTextAndDetail) {
   struct Case {
     Error error;
