@@ -3,9 +3,12 @@
 # same folder of generated files, plain and with paging at 95, and prints
 # the best of several runs of each. The page files a run wrote are removed
 # before the next one, outside the timed part, except in the last row, where
-# every run appends to the pages an earlier run made. (Wine makes each new
-# file in a folder of many names slowly: it looks through the whole folder
-# for a name that differs only in case, which NTFS never needs to.)
+# every run appends to the pages an earlier run made. Then it times the
+# system alone at the same work (bench/windows/system_floor.cc): the listing,
+# and making as many new files as paging makes pages. (Wine lists slowly, as
+# it asks the Unix side about each entry, and makes each new file in a
+# folder of many names slowly: it looks through the whole folder for a name
+# that differs only in case, which NTFS never needs to.)
 #
 #   bench/wine_cli_bench.sh [--files N] [--runs R] [--scratch DIR]
 #                           [--linux-build DIR] [--windows-build DIR]
@@ -32,6 +35,7 @@ while [ $# -gt 1 ]; do
 done
 linux_cli=$(realpath "$linux_build/cli/quillfold-cli")
 windows_cli=$(realpath "$windows_build/cli/quillfold-cli.exe")
+system_floor=$(realpath "$windows_build/bench/system_floor.exe")
 wine_run="$(realpath cmake/wine-run.sh) $(realpath "$windows_build")/wine"
 
 folder=$scratch/files-$files
@@ -54,7 +58,7 @@ best() {
   [ "$keep" != keep ] || "$@" >/dev/null
   i=0
   while [ "$i" -lt "$runs" ]; do
-    [ "$keep" = keep ] || rm -f "$folder"/index*.html
+    [ "$keep" = keep ] || rm -f "$folder"/index*.html "$folder"/floor-*.tmp
     start=$(now)
     "$@" >/dev/null
     end=$(now)
@@ -74,6 +78,10 @@ linux_paged=$(best new "$linux_cli" --paging "$folder")
 wine_paged=$(best new $wine_run "$windows_cli" --paging "$windows_folder")
 linux_kept=$(best keep "$linux_cli" --paging "$folder")
 wine_kept=$(best keep $wine_run "$windows_cli" --paging "$windows_folder")
+wine_listing=$(best new $wine_run "$system_floor" list "$windows_folder")
+pages=$(((files + 94) / 95))
+wine_making=$(best new $wine_run "$system_floor" create "$windows_folder" "$pages")
+rm -f "$folder"/floor-*.tmp
 
 echo "$files files, best of $runs runs, folder $folder"
 printf '%-22s %10s %10s %7s\n' "run" "Linux s" "Wine s" "ratio"
@@ -82,3 +90,8 @@ for row in "plain $linux_plain $wine_plain" "paging-at-95 $linux_paged $wine_pag
   echo "$row" | awk '{printf "%-22s %10.3f %10.3f %7.2f\n", $1, $2, $3, $3 / $2}'
 done
 echo "$wine_start" | awk '{printf "Wine start-up alone (--version): %.3f s, included above\n", $1}'
+echo "Wine alone at the same work (system_floor.exe), start-up included:"
+echo "$wine_listing $wine_plain" |
+  awk '{printf "  listing the folder:        %7.3f s; the plain run takes %.2f times that\n", $1, $2 / $1}'
+echo "$wine_making $pages $wine_listing $wine_paged" |
+  awk '{printf "  making %d new files in it: %7.3f s; paging at 95 takes %.2f times both\n", $2, $1, $4 / ($1 + $3)}'
