@@ -9,9 +9,9 @@
 #include <memory>
 
 #include "runtime/error.h"
-#include "window/qt/control_pictures.h"
 #include "window/qt/error_report.h"
 #include "window/qt/folder_indent_delegate.h"
+#include "window/shared/shown_name.h"
 
 namespace quillfold {
 namespace {
@@ -70,8 +70,10 @@ void FolderList::ShowEntries(const std::vector<FolderEntry>& entries) {
   const QIcon closed_icon = style()->standardIcon(QStyle::SP_DirClosedIcon);
   current_row_ = 0;
   for (const FolderEntry& entry : entries) {
-    auto* item = new QListWidgetItem(entry.open ? open_icon : closed_icon,
-                                     QFile::decodeName(WithControlPictures(entry.name)));
+    QByteArray shown;
+    AppendShownName(entry.name, shown);
+    auto* item =
+        new QListWidgetItem(entry.open ? open_icon : closed_icon, QFile::decodeName(shown));
     item->setData(kPathRole, QByteArray::fromStdString(entry.path));
     item->setData(FolderIndentDelegate::kDepthRole, entry.depth);
     addItem(item);

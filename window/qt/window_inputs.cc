@@ -8,8 +8,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "window/qt/control_pictures.h"
 #include "window/qt/folder_list.h"
+#include "window/shared/shown_name.h"
 
 namespace quillfold {
 namespace {
@@ -53,7 +53,7 @@ void WindowInputs::ClearLog() {
 }
 
 void WindowInputs::AppendLogLine(std::string_view name) {
-  AppendWithControlPictures(name, log_text_);
+  AppendShownName(name, log_text_);
   log_text_.append("\r\n");
 }
 

@@ -18,7 +18,7 @@ class FolderList;
 // The settings of one run, read from the window's controls, and its log.
 // The log is collected here and put into the log box once, by ShowLog():
 // a plain-text box refilled line by line would cost a layout per line. Its
-// names show their control characters as pictures (control_pictures.h).
+// names show what would break or hide a line as pictures (shown_name.h).
 class WindowInputs : public RunInputs {
  public:
   struct Controls {

@@ -7,25 +7,14 @@
 #include "listing/list_folder_files.h"
 #include "platform/windows/wide_text.h"
 #include "window/shared/form_layout.h"
+#include "window/shared/shown_name.h"
 
 namespace quillfold {
-namespace {
-
-constexpr wchar_t kFirstControlPicture = 0x2400;
-constexpr wchar_t kDeletePicture = 0x2421;
-
-}  // namespace
 
 std::wstring ShownName(std::string_view name) {
-  std::wstring shown = ToWide(name);
-  for (wchar_t& c : shown) {
-    if (c < 0x20) {
-      c = static_cast<wchar_t>(kFirstControlPicture + c);
-    } else if (c == 0x7f) {
-      c = kDeletePicture;
-    }
-  }
-  return shown;
+  std::string shown;
+  AppendShownName(name, shown);
+  return ToWide(shown);
 }
 
 void LogText::Append(std::string_view name) {

@@ -13,9 +13,8 @@ namespace quillfold {
 // What the Win32 window shows, worked out apart from the controls that show
 // it. Names are UTF-16 in the window and UTF-8 (WTF-8) in the engine.
 
-// A name as a line of the log or the folder list: each control character
-// U+0000-U+001F shows as its Unicode control picture U+2400 + code, and DEL
-// as U+2421, so a name holding CR or LF stays one line.
+// A name as a line of the log or the folder list, in UTF-16, with the
+// pictures of AppendShownName for what would break or hide a line.
 std::wstring ShownName(std::string_view name);
 
 // Text1's text: the names, each followed by CR LF, built once per run.

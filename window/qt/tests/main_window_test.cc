@@ -483,14 +483,16 @@ TEST(MainWindowTest, ReadMeOpensThePageOnEveryClick) {
 }
 
 TEST_F(RunTest, ControlCharactersInNamesShowAsPicturesOneNameALine) {
-  AddFiles({"cr\rname.txt", "nl\nname.txt", "esc\x1bname.txt", "plain.txt"});
+  AddFiles({"cr\rname.txt", "nl\nname.txt", "esc\x1bname.txt", "ls\u2028name.txt",
+            "ps\u2029name.txt", "plain.txt"});
   OpenSite();
   ClickStep2();
   QStringList log = LogLines();
-  ASSERT_EQ(log.size(), 5) << log.join('|').toStdString();
+  ASSERT_EQ(log.size(), 7) << log.join('|').toStdString();
   EXPECT_EQ(log.takeLast(), "");
   log.sort();
-  QStringList expected{"cr\u240dname.txt", "nl\u240aname.txt", "esc\u241bname.txt", "plain.txt"};
+  QStringList expected{"cr\u240dname.txt", "nl\u240aname.txt", "esc\u241bname.txt",
+                       "ls\u2424name.txt", "ps\u2424name.txt", "plain.txt"};
   expected.sort();
   EXPECT_EQ(log, expected);
   // The pages link the names themselves, one record each.
@@ -501,7 +503,7 @@ TEST_F(RunTest, ControlCharactersInNamesShowAsPicturesOneNameALine) {
        at = page.find("<p><a ", at + 1)) {
     ++records;
   }
-  EXPECT_EQ(records, 4u);
+  EXPECT_EQ(records, 6u);
 }
 
 // The window has no default button: Enter presses the focused button and
