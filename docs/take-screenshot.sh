@@ -22,15 +22,17 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-until [ -s "$work/display" ]; do sleep 0.1; done
-DISPLAY=:$(cat "$work/display")
-export DISPLAY
+fail() {
+  echo "take-screenshot.sh: $*" >&2
+  exit 1
+}
+. "$(dirname "$0")/../testing/xvfb.sh"
+start_xvfb
 
 (cd "$work/Holiday photos" && exec "$program") &
 app_pid=$!
 window=$(timeout 20 xdotool search --sync --name '^Quillfold( from .+)?$' | head -n 1)
+[ -n "$window" ] || fail "no window appeared"
 xdotool windowfocus --sync "$window"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 click() { xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1; }
@@ -42,7 +44,12 @@ click 120 316  # Text3
 xdotool key ctrl+a
 xdotool type --delay 20 '2'
 click 400 200  # Command1
-until [ -f "$work/Holiday photos/index.html" ]; do sleep 0.1; done
+tries=0
+until [ -f "$work/Holiday photos/index.html" ]; do
+  tries=$((tries + 1))
+  [ "$tries" -le 100 ] || fail "the run wrote no index.html"
+  sleep 0.1
+done
 sleep 0.5
 xdotool mousemove --sync 0 0
 import -window "$window" "$output"

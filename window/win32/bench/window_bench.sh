@@ -71,15 +71,17 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-until [ -s "$work/display" ]; do sleep 0.1; done
-DISPLAY=:$(cat "$work/display")
+fail() {
+  echo "window_bench: $*" >&2
+  exit 1
+}
+. testing/xvfb.sh
+start_xvfb
 WINEPREFIX=$prefix
 WINEDEBUG=-all
 WINEDLLOVERRIDES="mscoree,mshtml="
 WINELOADER=$wine
-export DISPLAY WINEPREFIX WINEDEBUG WINEDLLOVERRIDES WINELOADER
+export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES WINELOADER
 (cd "$parent" && exec "$wine" "$program") >/dev/null 2>&1 &
 app_pid=$!
 window=$(timeout 120 xdotool search --sync --onlyvisible --name '^Quillfold( from .+)?$' |
