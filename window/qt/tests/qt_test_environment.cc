@@ -1,5 +1,6 @@
 // One QApplication for the whole test program, as Qt allows only one per
-// process and widgets need it before they are created.
+// process and widgets need it before they are created; and no error report
+// waits for a click that never comes.
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,7 @@
 #include <memory>
 
 #include "window/qt/application.h"
+#include "window/qt/tests/window_test_support.h"
 
 namespace {
 
@@ -15,6 +17,7 @@ class QtApplicationEnvironment : public ::testing::Environment {
   void SetUp() override {
     application_ = std::make_unique<QApplication>(argc_, argv_);
     quillfold::DescribeApplication();
+    quillfold::testing::FailOnErrorReports();
   }
   void TearDown() override { application_.reset(); }
 

@@ -1,5 +1,6 @@
 #include "window/qt/tests/window_test_support.h"
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -21,6 +22,13 @@ CurrentDirectory::~CurrentDirectory() {
   if (chdir(previous_.c_str()) != 0) std::abort();
 }
 
+void FailOnErrorReports() {
+  SetErrorBoxCapture([](QMessageBox& box) {
+    ADD_FAILURE() << "unexpected error report: " << box.text().toStdString() << " / "
+                  << box.informativeText().toStdString();
+  });
+}
+
 ReportCapture::ReportCapture() {
   SetErrorBoxCapture([this](QMessageBox& box) {
     reports.push_back(
@@ -28,7 +36,7 @@ ReportCapture::ReportCapture() {
   });
 }
 
-ReportCapture::~ReportCapture() { SetErrorBoxCapture(nullptr); }
+ReportCapture::~ReportCapture() { FailOnErrorReports(); }
 
 void ClickCheckBox(QAbstractButton* box) {
   QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));

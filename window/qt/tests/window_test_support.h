@@ -38,6 +38,11 @@ struct ShownReport {
   QMessageBox::StandardButtons buttons;
 };
 
+// Makes every error report a test failure naming it, rather than a modal
+// box that would hold the test until its time runs out. Set for the whole
+// test program; a ReportCapture takes the reports a test expects.
+void FailOnErrorReports();
+
 // Collects error reports instead of showing them for as long as it lives.
 class ReportCapture {
  public:
