@@ -1,8 +1,9 @@
 #!/bin/sh
 # Starts the real quillfold.exe under Wine on a private X server and drives
 # it with real key presses: open a folder in Dir1, tick the filter, type
-# ".pdf", press Step 2, and check the bytes the run wrote; then a links per
-# page that is no number must give the error box, and the window carries on.
+# ".pdf", press Step 2, and check the bytes the run wrote and the log, copied
+# from Text1 through the clipboard; then a links per page that is no number
+# must give the error box, and the window carries on.
 # Usage: end_to_end_test.sh WINE_RUN PREFIX PATH_TO_QUILLFOLD_EXE
 # (WINE_RUN PREFIX is the build's CMAKE_CROSSCOMPILING_EMULATOR.) With
 # QUILLFOLD_SCREENSHOT=FILE.png set, it saves the screen after the run.
@@ -50,6 +51,8 @@ export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES WINELOADER
 # The program starts in "parent", whose only sub-folder is "site".
 mkdir -p "$work/parent/site"
 for name in a.pdf b.txt c.pdf notes.pdf.txt; do printf x >"$work/parent/site/$name"; done
+# More names than Text1 takes at once, so the log also goes in by steps.
+(cd "$work/parent/site" && seq -f "more-%03g.pdf" 1 500 | xargs touch)
 
 (cd "$work/parent" && exec "$wine" "$program") >"$work/program.log" 2>&1 &
 app_pid=$!
@@ -76,22 +79,25 @@ xdotool key --delay 150 shift+Tab shift+Tab shift+Tab space
 # The records of a.pdf, c.pdf and notes.pdf.txt, in the order the folder
 # lists them, whole and nothing else.
 check_records() {
-  python3 - "$work/parent/site/index1.html" <<'PYTHON'
+  python3 - "$work/parent/site/index1.html" "$@" <<'PYTHON'
 import sys
 data = open(sys.argv[1], "rb").read()
-names = ["a.pdf", "c.pdf", "notes.pdf.txt"]
+names = ["a.pdf", "c.pdf", "notes.pdf.txt"] + ["more-%03d.pdf" % i for i in range(1, 501)]
 record = lambda n: b'<body>\r\n<p><a href="%s">%s</a></p>\r\n<p></p>\r\n<body>\r\n' % (
     n.encode(), n.encode())
+records = {record(n): n for n in names}
 pos, found = 0, []
 while pos < len(data):
-    for n in names:
-        if data.startswith(record(n), pos):
-            found.append(n)
-            pos += len(record(n))
-            break
-    else:
+    end = data.find(b"<body>\r\n", data.find(b"<p></p>", pos))
+    n = records.get(data[pos:end + 8])
+    if n is None:
         sys.exit("unexpected bytes at %d: %r" % (pos, data[pos:pos + 60]))
-sys.exit(0 if sorted(found) == names else "records for %s" % found)
+    found.append(n)
+    pos = end + 8
+if sorted(found) != sorted(names):
+    sys.exit("records for %s" % found)
+if len(sys.argv) > 2:
+    open(sys.argv[2], "w").write("".join(n + "\n" for n in found))
 PYTHON
 }
 tries=0
@@ -115,6 +121,23 @@ if [ -n "${QUILLFOLD_SCREENSHOT:-}" ]; then
   import -window root "$QUILLFOLD_SCREENSHOT"
 fi
 cp "$work/parent/site/index1.html" "$work/after-first-run.html"
+
+# The log lists the names in the order of the records. Text1 is one
+# Shift+Tab back from Command1; Wine gives what it copies to the X
+# clipboard, read here through Tk. Tab then returns to Command1.
+check_records "$work/linked-names.txt"
+sleep 1
+xdotool key --delay 150 shift+Tab ctrl+a ctrl+c Tab
+sleep 0.5
+python3 - "$work/linked-names.txt" <<'PYTHON' || fail "Text1 does not show the linked names"
+import sys, tkinter
+root = tkinter.Tk()
+root.withdraw()
+log = root.clipboard_get().replace("\r\n", "\n")
+expected = open(sys.argv[1]).read()
+if log != expected:
+    sys.exit("Text1 holds %d lines, %r ... %r" % (log.count("\n"), log[:40], log[-40:]))
+PYTHON
 
 # From Command1, four tabs reach Check2 (Text3 is hidden); ticking it shows
 # Text3, where "95" becomes "abc". Step 2 must then fail with error 13
