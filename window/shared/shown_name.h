@@ -31,8 +31,8 @@ void AppendShownName(std::string_view name, Bytes& out) {
       last = static_cast<char>(0x80 + byte);
     } else if (byte == 0x7F) {
       last = '\xA1';
-    } else if (byte == 0xE2 && name.substr(i + 1, 1) == "\x80" &&
-               (name.substr(i + 2, 1) == "\xA8" || name.substr(i + 2, 1) == "\xA9")) {
+    } else if (byte == 0xE2 && (name.substr(i, 3) == "\xE2\x80\xA8" ||   // U+2028
+                                name.substr(i, 3) == "\xE2\x80\xA9")) {  // U+2029
       last = '\xA4';
       replaced = 3;
     } else {
