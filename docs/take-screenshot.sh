@@ -26,7 +26,7 @@ fail() {
   echo "take-screenshot.sh: $*" >&2
   exit 1
 }
-. "$(dirname "$0")/../testing/xvfb.sh"
+. "$(dirname "$0")/../testing/window_script.sh"
 start_xvfb
 
 (cd "$work/Holiday photos" && exec "$program") &
@@ -44,12 +44,7 @@ click 120 316  # Text3
 xdotool key ctrl+a
 xdotool type --delay 20 '2'
 click 400 200  # Command1
-tries=0
-until [ -f "$work/Holiday photos/index.html" ]; do
-  tries=$((tries + 1))
-  [ "$tries" -le 100 ] || fail "the run wrote no index.html"
-  sleep 0.1
-done
+wait_until 10 test -f "$work/Holiday photos/index.html" || fail "the run wrote no index.html"
 sleep 0.5
 xdotool mousemove --sync 0 0
 import -window "$window" "$output"

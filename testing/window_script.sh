@@ -1,17 +1,37 @@
-# Sourced by the end-to-end window tests: start_xvfb starts a private X
-# server on a display number it picks itself (Xvfb writes it to descriptor
-# 3), exports DISPLAY and leaves the server's process in xvfb_pid for the
-# caller's clean-up. Needs the caller's scratch folder in $work and its
-# fail function.
+# Sourced by the scripts that drive a real window (the end-to-end tests, the
+# screenshot script, the Win32 window benchmark). Needs the caller's scratch
+# folder in $work and its fail function.
+
+# wait_until SECONDS COMMAND [ARGUMENT...]: runs COMMAND every tenth of a
+# second until it succeeds; returns 1 when SECONDS have passed without.
+wait_until() {
+  tries=$(($1 * 10))
+  shift
+  until "$@"; do
+    tries=$((tries - 1))
+    [ "$tries" -gt 0 ] || return 1
+    sleep 0.1
+  done
+}
+
+# start_xvfb: starts a private X server on a display number it picks itself
+# (Xvfb writes it to descriptor 3), exports DISPLAY and leaves the server's
+# process in xvfb_pid for the caller's clean-up.
 start_xvfb() {
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
   xvfb_pid=$!
-  tries=0
-  until [ -s "$work/display" ]; do
-    tries=$((tries + 1))
-    [ "$tries" -le 100 ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    sleep 0.1
-  done
+  wait_until 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
   DISPLAY=:$(cat "$work/display")
   export DISPLAY
+}
+
+# check_site_kept NAME...: after a plain run over $work/parent/site started
+# in $work/parent, no master index was written, nothing was written where
+# the program started, and each NAME in the site still holds its "x".
+check_site_kept() {
+  [ ! -e "$work/parent/site/index.html" ] || fail "a master index was written with paging off"
+  [ ! -e "$work/parent/index1.html" ] || fail "the run wrote into the folder it started in"
+  for name in "$@"; do
+    [ "$(cat "$work/parent/site/$name")" = x ] || fail "$name was changed"
+  done
 }

@@ -21,7 +21,7 @@ fail() {
   exit 1
 }
 
-. "$(dirname "$0")/../../../testing/xvfb.sh"
+. "$(dirname "$0")/../../../testing/window_script.sh"
 start_xvfb
 
 # The program starts in "parent", whose only visible sub-folder is "site".
@@ -61,20 +61,11 @@ record() {
   printf '<body>\r\n<p><a href="%s">%s</a></p>\r\n<p></p>\r\n<body>\r\n' "$1" "$1"
 }
 for name in $expected; do record "$name"; done >"$work/expected.html"
-tries=0
-until cmp -s "$work/expected.html" "$work/parent/site/index1.html"; do
-  tries=$((tries + 1))
-  if [ "$tries" -gt 150 ]; then
-    ls -la "$work/parent" "$work/parent/site" >&2
-    [ -f "$work/parent/site/index1.html" ] && od -c "$work/parent/site/index1.html" >&2
-    fail "site/index1.html does not hold the expected records; program output: $(cat "$work/program.log")"
-  fi
-  sleep 0.1
-done
-[ ! -e "$work/parent/site/index.html" ] || fail "a master index was written with paging off"
-[ ! -e "$work/parent/index1.html" ] || fail "the run wrote into the folder it started in"
-for name in a.pdf b.txt c.pdf notes.pdf.txt; do
-  [ "$(cat "$work/parent/site/$name")" = x ] || fail "$name was changed"
-done
+if ! wait_until 15 cmp -s "$work/expected.html" "$work/parent/site/index1.html"; then
+  ls -la "$work/parent" "$work/parent/site" >&2
+  [ -f "$work/parent/site/index1.html" ] && od -c "$work/parent/site/index1.html" >&2
+  fail "site/index1.html does not hold the expected records; program output: $(cat "$work/program.log")"
+fi
+check_site_kept a.pdf b.txt c.pdf notes.pdf.txt
 kill -0 "$app_pid" || fail "the program ended during the run"
 echo "end-to-end: the window wrote site/index1.html for: $(echo $expected)"

@@ -75,7 +75,7 @@ fail() {
   echo "window_bench: $*" >&2
   exit 1
 }
-. testing/xvfb.sh
+. testing/window_script.sh
 start_xvfb
 WINEPREFIX=$prefix
 WINEDEBUG=-all

@@ -40,7 +40,7 @@ wineserver=$(dirname "$wine")/wineserver
 WINEPREFIX=$prefix "$wineserver" -k 2>/dev/null || true
 WINEPREFIX=$prefix "$wineserver" -w 2>/dev/null || true
 
-. "$(dirname "$0")/../../../testing/xvfb.sh"
+. "$(dirname "$0")/../../../testing/window_script.sh"
 start_xvfb
 WINEPREFIX=$prefix
 WINEDEBUG=-all
@@ -60,6 +60,8 @@ window=$(timeout 120 xdotool search --sync --onlyvisible --name '^Quillfold( fro
   head -n 1)
 [ -n "$window" ] || fail "no window appeared: $(cat "$work/program.log")"
 windows() { xdotool search --onlyvisible --name '^Quillfold( from .+)?$' 2>/dev/null | wc -l; }
+error_box_shown() { [ "$(windows)" -ge 2 ]; }
+error_box_closed() { [ "$(windows)" -eq 1 ]; }
 # No window manager runs on the private display: the test gives the window
 # the keyboard itself, once Wine has put the focus on the first control.
 sleep 3
@@ -100,22 +102,14 @@ if len(sys.argv) > 2:
     open(sys.argv[2], "w").write("".join(n + "\n" for n in found))
 PYTHON
 }
-tries=0
-until [ -f "$work/parent/site/index1.html" ] && check_records 2>/dev/null; do
-  tries=$((tries + 1))
-  if [ "$tries" -gt 100 ]; then
-    ls -la "$work/parent" "$work/parent/site" >&2
-    [ -f "$work/parent/site/index1.html" ] && check_records
-    [ -z "${QUILLFOLD_SCREENSHOT:-}" ] || import -window root "$QUILLFOLD_SCREENSHOT"
-    fail "site/index1.html does not hold the expected records: $(cat "$work/program.log")"
-  fi
-  sleep 0.2
-done
-[ ! -e "$work/parent/site/index.html" ] || fail "a master index was written with paging off"
-[ ! -e "$work/parent/index1.html" ] || fail "the run wrote into the folder it started in"
-for name in a.pdf b.txt c.pdf notes.pdf.txt; do
-  [ "$(cat "$work/parent/site/$name")" = x ] || fail "$name was changed"
-done
+records_written() { [ -f "$work/parent/site/index1.html" ] && check_records 2>/dev/null; }
+if ! wait_until 20 records_written; then
+  ls -la "$work/parent" "$work/parent/site" >&2
+  [ -f "$work/parent/site/index1.html" ] && check_records
+  [ -z "${QUILLFOLD_SCREENSHOT:-}" ] || import -window root "$QUILLFOLD_SCREENSHOT"
+  fail "site/index1.html does not hold the expected records: $(cat "$work/program.log")"
+fi
+check_site_kept a.pdf b.txt c.pdf notes.pdf.txt
 if [ -n "${QUILLFOLD_SCREENSHOT:-}" ]; then
   sleep 1
   import -window root "$QUILLFOLD_SCREENSHOT"
@@ -145,22 +139,12 @@ PYTHON
 xdotool key --delay 150 Tab Tab Tab Tab space shift+Tab End BackSpace BackSpace
 xdotool type --delay 50 'abc'
 xdotool key --delay 150 shift+Tab shift+Tab shift+Tab shift+Tab space
-tries=0
-until [ "$(windows)" -ge 2 ]; do
-  tries=$((tries + 1))
-  [ "$tries" -le 100 ] || fail "no error box appeared for links per page abc"
-  sleep 0.2
-done
+wait_until 20 error_box_shown || fail "no error box appeared for links per page abc"
 cmp -s "$work/after-first-run.html" "$work/parent/site/index1.html" ||
   fail "the failed run changed index1.html"
 [ ! -e "$work/parent/site/index.html" ] || fail "the failed run wrote a master index"
 # Enter closes the box; the window carries on.
 xdotool key Return
-tries=0
-until [ "$(windows)" -eq 1 ]; do
-  tries=$((tries + 1))
-  [ "$tries" -le 50 ] || fail "the error box did not close"
-  sleep 0.2
-done
+wait_until 10 error_box_closed || fail "the error box did not close"
 kill -0 "$app_pid" || fail "the program ended after the error"
 echo "end-to-end: quillfold.exe wrote site/index1.html and reported links per page abc"
