@@ -16,9 +16,12 @@ wait_until() {
 
 # start_xvfb: starts a private X server on a display number it picks itself
 # (Xvfb writes it to descriptor 3), exports DISPLAY and leaves the server's
-# process in xvfb_pid for the caller's clean-up.
+# process in xvfb_pid for the caller's clean-up. -noreset: by default the
+# server resets when its last client leaves, and a client connecting during
+# that reset is dropped ("Can't open display"); the window's own display
+# check is such a last client, just before the script's first xdotool.
 start_xvfb() {
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
   xvfb_pid=$!
   wait_until 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
   DISPLAY=:$(cat "$work/display")
