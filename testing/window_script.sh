@@ -5,11 +5,10 @@
 # wait_until SECONDS COMMAND [ARGUMENT...]: runs COMMAND every tenth of a
 # second until it succeeds; returns 1 when SECONDS have passed without.
 wait_until() {
-  tries=$(($1 * 10))
+  deadline=$(($(date +%s) + $1))
   shift
   until "$@"; do
-    tries=$((tries - 1))
-    [ "$tries" -gt 0 ] || return 1
+    [ "$(date +%s)" -lt "$deadline" ] || return 1
     sleep 0.1
   done
 }
