@@ -78,8 +78,9 @@ xdotool key --delay 150 Tab space Tab
 xdotool type --delay 50 '.pdf'
 xdotool key --delay 150 shift+Tab shift+Tab shift+Tab space
 
-# The records of a.pdf, c.pdf and notes.pdf.txt, in the order the folder
-# lists them, whole and nothing else.
+# The records of a.pdf, c.pdf, notes.pdf.txt and the 500 more-NNN.pdf, in
+# the order the folder lists them, whole and nothing else; with a file
+# named, that order is written to it, one name a line.
 check_records() {
   python3 - "$work/parent/site/index1.html" "$@" <<'PYTHON'
 import sys
