@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <string>
@@ -49,6 +50,35 @@ TEST(CliTest, MakesARelativeFolderAbsolute) {
   std::string master;
   AppendLinkRecord(master, "index1.html", "index1.html");
   EXPECT_EQ(ReadFile(folder / "index.html"), master);
+}
+
+TEST(CliTest, NamesARelativeFolderFromTheCurrentOneWithItsDotsResolved) {
+  TempFolder base;
+  const std::string folder = base / "here";
+  testing::MakeFolder(folder);
+  testing::MakeFolder(base / "elsewhere");
+  ASSERT_EQ(symlink((base / "elsewhere").c_str(), (folder + "/link").c_str()), 0);
+  HostileStart in_folder;
+  in_folder.working_directory = folder;
+  const struct {
+    std::string argument;
+    std::string named;  // The folder as the message names it.
+  } kCases[] = {
+      {"gone", folder + "/gone"},
+      {"./gone/.", folder + "/gone"},
+      {".//gone//", folder + "/gone"},
+      {"../gone", base / "gone"},
+      {"../../../../../../../../../../../../../../gone", "/gone"},
+      // Past a name of the user's, which may be a link, ".." is kept.
+      {"link/../gone", folder + "/link/../gone"},
+      {"/no/./such/../folder", "/no/such/../folder"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.argument);
+    const HostileResult result = RunCli({c.argument}, in_folder);
+    EXPECT_EQ(result.err, "quillfold-cli: error 76: Path not found\nquillfold-cli: " + c.named +
+                              ": No such file or directory\n");
+  }
 }
 
 TEST(CliTest, ReportsAFailedRunWithNumberTextAndDetail) {

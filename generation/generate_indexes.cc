@@ -5,20 +5,13 @@
 
 #include "generation/record_output.h"
 #include "listing/list_folder_files.h"
-#include "platform/path.h"
 #include "runtime/checked_int16.h"
 #include "runtime/error.h"
+#include "runtime/folder.h"
 #include "runtime/number_text.h"
 
 namespace quillfold {
 namespace {
-
-std::string PathInFolder(const std::string& folder, std::string_view file_name) {
-  std::string path = folder;
-  if (path.empty() || path.back() != kPathSeparator) path += kPathSeparator;
-  path += file_name;
-  return path;
-}
 
 std::string PageFileName(int page) { return "index" + IntToText(page) + ".html"; }
 
@@ -49,8 +42,11 @@ void GenerateIndexes(RunInputs& inputs, Disk& disk) {
   TextToInt16(links_per_page_text);
 
   inputs.ClearLog();
-  const std::string folder = inputs.FolderPath();
-  const FileNameList names = ListFolderFiles(folder, disk);
+  // Everything happens in the folder as it was opened here, and no other
+  // run writes in it meanwhile.
+  Folder folder(disk, inputs.FolderPath());
+  folder.LockForRun();
+  const FileNameList names = ListFolderFiles(folder);
   const bool filter_on = inputs.FilterSwitch() == 1;
   const std::string filter_text = filter_on ? inputs.FilterText() : std::string();
   const bool paging_on = inputs.PagingSwitch() == 1;
@@ -58,12 +54,12 @@ void GenerateIndexes(RunInputs& inputs, Disk& disk) {
 
   PageCounters counters;
   std::int16_t last_page = 0;  // The highest page that received a record.
-  RecordOutput pages(disk, &inputs);
-  std::string page_path = PathInFolder(folder, PageFileName(counters.page));
+  RecordOutput pages(folder, &inputs);
+  std::string page_name = PageFileName(counters.page);
   for (std::size_t index = 0; index < names.size(); ++index) {
     const std::string_view name = names[index];
     if (filter_on && name.find(filter_text) == std::string_view::npos) continue;
-    pages.Append(page_path, name, /*log_line=*/true);
+    pages.Append(page_name, name, /*log_line=*/true);
     if (!paging_on) continue;
     last_page = counters.page;
     try {
@@ -73,15 +69,14 @@ void GenerateIndexes(RunInputs& inputs, Disk& disk) {
       pages.Close();
       throw;
     }
-    if (counters.page != last_page) page_path = PathInFolder(folder, PageFileName(counters.page));
+    if (counters.page != last_page) page_name = PageFileName(counters.page);
   }
   pages.Close();
 
-  RecordOutput master(disk, nullptr);
-  const std::string master_path = PathInFolder(folder, "index.html");
+  RecordOutput master(folder, nullptr);
   for (int page = 1; page <= last_page; ++page) {
     const std::string page_file = PageFileName(page);
-    master.Append(master_path, page_file, /*log_line=*/false);
+    master.Append("index.html", page_file, /*log_line=*/false);
   }
   master.Close();
 }

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <iterator>
 
 #include "generation/link_record.h"
+#include "platform/ending_signals.h"
 #include "runtime/error.h"
 
 namespace quillfold {
@@ -16,13 +16,13 @@ constexpr std::size_t kFlushThreshold = 256 * 1024;
 
 }  // namespace
 
-RecordOutput::RecordOutput(Disk& disk, RunInputs* log) : disk_(disk), log_(log) {}
+RecordOutput::RecordOutput(const Folder& folder, RunInputs* log) : folder_(folder), log_(log) {}
 
-void RecordOutput::Append(const std::string& path, std::string_view name, bool log_line) {
-  if (!file_ || file_->path() != path) {
+void RecordOutput::Append(const std::string& file_name, std::string_view name, bool log_line) {
+  if (!file_ || file_->name() != file_name) {
     Close();
     try {
-      file_.emplace(disk_, path);
+      file_.emplace(folder_, file_name);
     } catch (const Error&) {
       if (log_line) log_->AppendLogLine(name);
       throw;
@@ -35,27 +35,40 @@ void RecordOutput::Append(const std::string& path, std::string_view name, bool l
 }
 
 void RecordOutput::Flush() {
-  const std::int64_t size_before = file_->size();
   std::size_t written;
-  const int error = file_->TryFlush(written);
+  int error;
+  int cut_error = 0;
+  std::size_t whole = 0;
+  {
+    // Until the file holds whole records again, a request to end the
+    // program waits; the log may block on its reader, so it comes after.
+    const EndingSignalsHeld held;
+    const std::int64_t size_before = file_->size();
+    error = file_->TryFlush(written);
+    if (error != 0) {
+      // The record the failure hit is the first one that did not fully
+      // arrive. A piece of it would leave the page inside an open tag or
+      // attribute for every later run; cut it off.
+      for (const PendingRecord& record : pending_) {
+        if (record.end > written) break;
+        whole = record.end;
+      }
+      if (written > whole)
+        cut_error = file_->CutBack(size_before + static_cast<std::int64_t>(whole));
+    }
+  }
   if (error == 0) {
     LogPendingThrough(pending_.size());
     return;
   }
-  // The record the failure hit is the first one that did not fully arrive.
   const auto failed = std::find_if(pending_.begin(), pending_.end(),
-                                   [written](const PendingRecord& r) { return r.end > written; });
-  const std::size_t whole = failed == pending_.begin() ? 0 : std::prev(failed)->end;
+                                   [whole](const PendingRecord& r) { return r.end > whole; });
   LogPendingThrough(static_cast<std::size_t>(failed - pending_.begin()) + 1);
   Error failure = FileError(error, file_->path());
-  // A piece of a record would leave the page inside an open tag or
-  // attribute for every later run; cut it off.
-  if (written > whole) {
-    if (const int cut_error = file_->CutBack(size_before + static_cast<std::int64_t>(whole))) {
-      failure = Error(failure.number(), failure.detail() +
-                                            "; cutting it back to its last whole record failed: " +
-                                            SystemErrorText(cut_error));
-    }
+  if (cut_error != 0) {
+    failure = Error(failure.number(), failure.detail() +
+                                          "; cutting it back to its last whole record failed: " +
+                                          SystemErrorText(cut_error));
   }
   file_.reset();
   throw failure;

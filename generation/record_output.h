@@ -9,7 +9,7 @@
 
 #include "generation/run_inputs.h"
 #include "runtime/append_file.h"
-#include "runtime/disk.h"
+#include "runtime/folder.h"
 
 namespace quillfold {
 
@@ -25,13 +25,14 @@ namespace quillfold {
 // whose record failed, as it would if every record were written at once.
 class RecordOutput {
  public:
-  // Log lines go to `log`, which may be null when no record carries one.
-  RecordOutput(Disk& disk, RunInputs* log);
+  // Files are made in `folder`. Log lines go to `log`, which may be null
+  // when no record carries one.
+  RecordOutput(const Folder& folder, RunInputs* log);
 
-  // Appends the record for `name` to the file at `path`, closing the file
-  // before it when the path differs. With `log_line`, `name` is also a log
-  // line, and must stay valid until Close().
-  void Append(const std::string& path, std::string_view name, bool log_line);
+  // Appends the record for `name` to the file `file_name` in the folder,
+  // closing the file before it when the name differs. With `log_line`,
+  // `name` is also a log line, and must stay valid until Close().
+  void Append(const std::string& file_name, std::string_view name, bool log_line);
 
   // Writes out every buffered record and closes the open file. Safe to call
   // when no file is open; raises the file error of a failed write or close.
@@ -45,11 +46,12 @@ class RecordOutput {
 
   // Writes the buffer out; on a failed write, cuts the file back to its last
   // whole record, logs the lines up to and including the record the failure
-  // hit, closes the file and raises.
+  // hit, closes the file and raises. A request to end the program waits
+  // until the write, and the cut, are done.
   void Flush();
   void LogPendingThrough(std::size_t count);
 
-  Disk& disk_;
+  const Folder& folder_;
   RunInputs* log_;
   std::optional<AppendFile> file_;
   std::vector<PendingRecord> pending_;

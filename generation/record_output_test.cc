@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "generation/link_record.h"
+#include "platform/path.h"
 #include "runtime/error.h"
 #include "testing/fake_disk.h"
 #include "testing/fake_run_inputs.h"
@@ -30,6 +31,11 @@ std::vector<std::string> ManyNames(int count) {
   return names;
 }
 
+// The path of `name` in the folder "d" the tests write in.
+std::string In(std::string_view name) {
+  return std::string("d") + kPathSeparator + std::string(name);
+}
+
 int ErrorNumberOf(const std::function<void()>& action) {
   try {
     action();
@@ -47,16 +53,18 @@ std::string LogOf(const std::vector<std::string>& names, std::size_t count) {
 
 TEST(RecordOutputTest, KeepsOneFileOpenAndWritesEachInOrder) {
   FakeDisk disk;
+  disk.AddFolder("d", {});
   FakeRunInputs log;
   log.ClearLog();
-  RecordOutput output(disk, &log);
+  const Folder folder(disk, "d");
+  RecordOutput output(folder, &log);
   output.Append("p1", "a", true);
   output.Append("p1", "b", true);
   output.Append("p2", "c", true);
   output.Append("p2", "d", false);
   output.Close();
-  EXPECT_EQ(disk.files["p1"], Record("a") + Record("b"));
-  EXPECT_EQ(disk.files["p2"], Record("c") + Record("d"));
+  EXPECT_EQ(disk.files[In("p1")], Record("a") + Record("b"));
+  EXPECT_EQ(disk.files[In("p2")], Record("c") + Record("d"));
   EXPECT_EQ(log.log, "a\r\nb\r\nc\r\n");
   EXPECT_EQ(disk.most_open, 1);
   EXPECT_EQ(disk.open_now(), 0);
@@ -72,16 +80,18 @@ TEST(RecordOutputTest, AFullDiskEndsTheLogWithTheRecordItHit) {
   for (const std::size_t space : {whole_records.size() + 10, whole_records.size()}) {
     SCOPED_TRACE(space);
     FakeDisk disk;
+    disk.AddFolder("d", {});
     disk.space = space;
     FakeRunInputs log;
     log.ClearLog();
     const int number = ErrorNumberOf([&] {
-      RecordOutput output(disk, &log);
+      const Folder folder(disk, "d");
+      RecordOutput output(folder, &log);
       for (const std::string& name : names) output.Append("p1", name, true);
       output.Close();
     });
     EXPECT_EQ(number, 61);
-    EXPECT_TRUE(disk.files["p1"].substr(0, whole_records.size()) == whole_records);
+    EXPECT_TRUE(disk.files[In("p1")].substr(0, whole_records.size()) == whole_records);
     EXPECT_TRUE(log.log == LogOf(names, 251));
     EXPECT_EQ(disk.open_now(), 0);
   }
@@ -89,28 +99,32 @@ TEST(RecordOutputTest, AFullDiskEndsTheLogWithTheRecordItHit) {
 
 TEST(RecordOutputTest, AFailedOpenLogsItsEntryAfterTheEarlierFileIsComplete) {
   FakeDisk disk;
-  disk.open_errors["p2"] = testing::kAccessDeniedCode;
+  disk.AddFolder("d", {});
+  disk.open_errors[In("p2")] = testing::kAccessDeniedCode;
   FakeRunInputs log;
   log.ClearLog();
   EXPECT_EQ(ErrorNumberOf([&] {
-              RecordOutput output(disk, &log);
+              const Folder folder(disk, "d");
+              RecordOutput output(folder, &log);
               output.Append("p1", "a", true);
               output.Append("p2", "b", true);
               output.Append("p2", "c", true);
             }),
             70);
-  EXPECT_EQ(disk.files["p1"], Record("a"));
+  EXPECT_EQ(disk.files[In("p1")], Record("a"));
   EXPECT_EQ(log.log, "a\r\nb\r\n");
   EXPECT_EQ(disk.open_now(), 0);
 }
 
 TEST(RecordOutputTest, AFailedCloseIsRaisedAfterLogging) {
   FakeDisk disk;
+  disk.AddFolder("d", {});
   disk.close_error = testing::kIoErrorCode;
   FakeRunInputs log;
   log.ClearLog();
   EXPECT_EQ(ErrorNumberOf([&] {
-              RecordOutput output(disk, &log);
+              const Folder folder(disk, "d");
+              RecordOutput output(folder, &log);
               output.Append("p1", "a", true);
               output.Close();
             }),

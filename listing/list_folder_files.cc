@@ -5,22 +5,24 @@
 namespace quillfold {
 namespace {
 
-FileNameList ListEntries(const std::string& folder, EntryKind kind, Disk& disk) {
+FileNameList ListEntries(const Folder& folder, EntryKind kind) {
   FileNameList names;
-  const int error =
-      disk.ListFolder(folder, kind, [&names](std::string_view name) { names.Add(name); });
-  if (error != 0) throw FileError(error, folder);
+  const int error = folder.disk().ListFolder(folder.handle(), kind,
+                                             [&names](std::string_view name) { names.Add(name); });
+  if (error != 0) throw FileError(error, folder.path());
   return names;
 }
 
 }  // namespace
 
+FileNameList ListFolderFiles(const Folder& folder) { return ListEntries(folder, EntryKind::kFile); }
+
 FileNameList ListFolderFiles(const std::string& folder, Disk& disk) {
-  return ListEntries(folder, EntryKind::kFile, disk);
+  return ListEntries(Folder(disk, folder), EntryKind::kFile);
 }
 
 FileNameList ListSubfolders(const std::string& folder, Disk& disk) {
-  return ListEntries(folder, EntryKind::kFolder, disk);
+  return ListEntries(Folder(disk, folder), EntryKind::kFolder);
 }
 
 }  // namespace quillfold

@@ -5,6 +5,7 @@
 
 #include "listing/file_name_list.h"
 #include "runtime/disk.h"
+#include "runtime/folder.h"
 
 namespace quillfold {
 
@@ -15,6 +16,7 @@ namespace quillfold {
 //
 // A path that names no folder raises error 76 (Path not found); a folder that
 // cannot be read raises its file error.
+FileNameList ListFolderFiles(const Folder& folder);
 FileNameList ListFolderFiles(const std::string& folder, Disk& disk = SystemDisk());
 
 // The names of the folders directly in `folder`, "." and ".." left out, in

@@ -35,12 +35,14 @@ Error NotARegularFile(const std::string& path, FileKind kind) {
 
 }  // namespace
 
-AppendFile::AppendFile(Disk& disk, std::string path) : disk_(disk), path_(std::move(path)) {
+AppendFile::AppendFile(const Folder& folder, std::string name)
+    : disk_(folder.disk()), name_(std::move(name)), path_(folder.PathOf(name_)) {
   FileStatus status;
-  if (const int open_error = disk_.OpenForAppend(path_, file_)) {
+  if (const int open_error = disk_.OpenForAppend(folder.handle(), name_, file_)) {
     // A name that is no regular file is said as such rather than as the
     // system's reason ("Too many levels of symbolic links").
-    if (disk_.LinkStatus(path_, status) == 0 && status.kind != FileKind::kRegular) {
+    if (disk_.LinkStatus(folder.handle(), name_, status) == 0 &&
+        status.kind != FileKind::kRegular) {
       throw NotARegularFile(path_, status.kind);
     }
     throw FileError(open_error, path_);

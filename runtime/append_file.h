@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "runtime/disk.h"
+#include "runtime/folder.h"
 
 namespace quillfold {
 
@@ -15,16 +16,18 @@ namespace quillfold {
 // read or changed; new bytes always land after it.
 class AppendFile {
  public:
-  // Opens `path`, creating it when absent; raises the file error on failure,
-  // and error 75 when the name is a symbolic link, a folder, a device, a
-  // named pipe or anything else that is no regular file.
-  AppendFile(Disk& disk, std::string path);
+  // Opens the file `name` in `folder`, creating it when absent; raises the
+  // file error on failure, and error 75 when the name is a symbolic link, a
+  // folder, a device, a named pipe or anything else that is no regular file.
+  AppendFile(const Folder& folder, std::string name);
   AppendFile(const AppendFile&) = delete;
   AppendFile& operator=(const AppendFile&) = delete;
   // Releases the file without writing what is still buffered: a
   // file is only left this way when a failure is already on its way.
   ~AppendFile();
 
+  const std::string& name() const { return name_; }
+  // Its path, for messages.
   const std::string& path() const { return path_; }
 
   // The file's length: at opening, plus every byte written since.
@@ -47,6 +50,7 @@ class AppendFile {
 
  private:
   Disk& disk_;
+  std::string name_;
   std::string path_;
   std::string buffer_;
   FileHandle file_ = 0;

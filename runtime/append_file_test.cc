@@ -15,11 +15,20 @@ using testing::ReadFile;
 using testing::TempFolder;
 using testing::WriteFile;
 
+// The file "f" in the folder "d" of a fake disk.
+const std::string kFile = std::string("d") + kPathSeparator + "f";
+
+Folder FakeFolder(FakeDisk& disk) {
+  disk.AddFolder("d", {});
+  return Folder(disk, "d");
+}
+
 TEST(AppendFileTest, AddsAfterExistingBytesOnARealDisk) {
   TempFolder folder;
   const std::string path = folder / "index1.html";
   WriteFile(path, "old content without line end");
-  AppendFile file(SystemDisk(), path);
+  const Folder open_folder(SystemDisk(), folder.path());
+  AppendFile file(open_folder, "index1.html");
   file.buffer() = "new";
   file.Close();
   EXPECT_EQ(ReadFile(path), "old content without line endnew");
@@ -27,7 +36,8 @@ TEST(AppendFileTest, AddsAfterExistingBytesOnARealDisk) {
 
 TEST(AppendFileTest, CreatesAMissingFile) {
   TempFolder folder;
-  AppendFile file(SystemDisk(), folder / "index1.html");
+  const Folder open_folder(SystemDisk(), folder.path());
+  AppendFile file(open_folder, "index1.html");
   file.Close();
   EXPECT_EQ(ReadFile(folder / "index1.html"), "");
 }
@@ -35,8 +45,9 @@ TEST(AppendFileTest, CreatesAMissingFile) {
 TEST(AppendFileTest, OpenFailureNamesTheFile) {
   TempFolder folder;
   const std::string path = folder / "missing" + kPathSeparator + "index1.html";
+  const Folder open_folder(SystemDisk(), folder.path());
   try {
-    AppendFile file(SystemDisk(), path);
+    AppendFile file(open_folder, "missing" + std::string(1, kPathSeparator) + "index1.html");
     FAIL() << "no error raised";
   } catch (const Error& error) {
     EXPECT_EQ(error.number(), 76);
@@ -47,29 +58,32 @@ TEST(AppendFileTest, OpenFailureNamesTheFile) {
 TEST(AppendFileTest, ShortWritesAreContinued) {
   FakeDisk disk;
   disk.max_write = 3;
-  AppendFile file(disk, "f");
+  const Folder folder = FakeFolder(disk);
+  AppendFile file(folder, "f");
   file.buffer() = "0123456789";
   std::size_t written;
   EXPECT_EQ(file.TryFlush(written), 0);
   EXPECT_EQ(written, 10u);
-  EXPECT_EQ(disk.files["f"], "0123456789");
+  EXPECT_EQ(disk.files[kFile], "0123456789");
 }
 
 TEST(AppendFileTest, AFullDiskReportsHowMuchArrived) {
   FakeDisk disk;
   disk.space = 4;
-  AppendFile file(disk, "f");
+  const Folder folder = FakeFolder(disk);
+  AppendFile file(folder, "f");
   file.buffer() = "0123456789";
   std::size_t written;
   EXPECT_EQ(file.TryFlush(written), testing::kDiskFullCode);
   EXPECT_EQ(written, 4u);
-  EXPECT_EQ(disk.files["f"], "0123");
+  EXPECT_EQ(disk.files[kFile], "0123");
 }
 
 TEST(AppendFileTest, CloseRaisesAFailedWriteAndStillReleasesTheFile) {
   FakeDisk disk;
   disk.space = 0;
-  AppendFile file(disk, "f");
+  const Folder folder = FakeFolder(disk);
+  AppendFile file(folder, "f");
   file.buffer() = "x";
   EXPECT_THROW(file.Close(), Error);
   EXPECT_EQ(disk.open_now(), 0);
@@ -78,7 +92,8 @@ TEST(AppendFileTest, CloseRaisesAFailedWriteAndStillReleasesTheFile) {
 TEST(AppendFileTest, CloseRaisesAFailedClose) {
   FakeDisk disk;
   disk.close_error = testing::kIoErrorCode;
-  AppendFile file(disk, "f");
+  const Folder folder = FakeFolder(disk);
+  AppendFile file(folder, "f");
   file.buffer() = "x";
   try {
     file.Close();
@@ -86,7 +101,7 @@ TEST(AppendFileTest, CloseRaisesAFailedClose) {
   } catch (const Error& error) {
     EXPECT_EQ(error.number(), 57);
   }
-  EXPECT_EQ(disk.files["f"], "x");
+  EXPECT_EQ(disk.files[kFile], "x");
 }
 
 }  // namespace

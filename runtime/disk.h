@@ -11,6 +11,8 @@ namespace quillfold {
 
 // An open output file: a descriptor on POSIX systems, a HANDLE on Windows.
 using FileHandle = std::intptr_t;
+// An open folder, the same way.
+using FolderHandle = std::intptr_t;
 
 // What a name in a folder stands for. A reparse point is Windows' kind of
 // link other than a symbolic link, such as a junction.
@@ -40,25 +42,43 @@ enum class EntryKind { kFile, kFolder };
 // error on close, a folder of 32,768 files without making them). Each call
 // returns 0 or the system's error code (errno; GetLastError() on Windows),
 // which FileError() turns into the program's error.
+//
+// A run works inside one open folder: it is opened once, by its path, and
+// everything after that goes through the open folder, so a folder renamed,
+// swapped or replaced by a link while the run lasts cannot send the run's
+// pages anywhere else, and no path is ever longer than one name.
 class Disk {
  public:
   virtual ~Disk() = default;
+
+  // Opens the folder at `path`. A symbolic link naming the folder itself is
+  // followed, once, here. A path longer than the system takes in one call is
+  // opened a piece at a time.
+  virtual int OpenFolder(const std::string& path, FolderHandle& folder) = 0;
+  // Takes the exclusive lock that one run holds on its folder, without
+  // waiting: `taken` is false when another run holds it. The lock is
+  // advisory, seen by other runs of this program only, and ends when the
+  // folder is closed. A file system that keeps no locks (some network
+  // shares) gives it without a fight.
+  virtual int LockFolder(FolderHandle folder, bool& taken) = 0;
+  virtual int CloseFolder(FolderHandle folder) = 0;
 
   // Hands each name directly in `folder` of one kind to `add`, in the order
   // the system enumerates them. Anything that is not a folder counts as a
   // file; a symbolic link counts as what it points to, a dangling one as a
   // file.
-  virtual int ListFolder(const std::string& folder, EntryKind kind,
+  virtual int ListFolder(FolderHandle folder, EntryKind kind,
                          const std::function<void(std::string_view name)>& add) = 0;
 
-  // Opens `path` for appending, creating it when absent. A symbolic link
-  // (any reparse point on Windows) in the last component is not followed,
-  // so a page file can never send records to a file elsewhere.
-  virtual int OpenForAppend(const std::string& path, FileHandle& file) = 0;
+  // Opens the file `name` in `folder` for appending, creating it when
+  // absent. A symbolic link (any reparse point on Windows) in its place is
+  // not followed, so a page file can never send records to a file
+  // elsewhere.
+  virtual int OpenForAppend(FolderHandle folder, const std::string& name, FileHandle& file) = 0;
   // What the open file is, and its length.
   virtual int Status(FileHandle file, FileStatus& status) = 0;
-  // What `path` itself is, a symbolic link not followed.
-  virtual int LinkStatus(const std::string& path, FileStatus& status) = 0;
+  // What `name` in `folder` itself is, a symbolic link not followed.
+  virtual int LinkStatus(FolderHandle folder, const std::string& name, FileStatus& status) = 0;
   // Writes some of `data`, at least one byte unless it fails; `written`
   // receives how many bytes arrived.
   virtual int Write(FileHandle file, std::string_view data, std::size_t& written) = 0;

@@ -167,6 +167,20 @@ HostileResult RunHostile(const std::vector<std::string>& argv, const HostileStar
   if (copy) args[0] = const_cast<char*>(copy->path().c_str());
   args.push_back(nullptr);
 
+  // The current folder a level at a time, so that it may lie deeper than
+  // the longest path the system takes in one call.
+  std::vector<std::string> working_levels;
+  if (!start.working_directory.empty()) {
+    if (start.working_directory.front() == '/') working_levels.emplace_back("/");
+    std::size_t at = 0;
+    while (at < start.working_directory.size()) {
+      const std::size_t end =
+          std::min(start.working_directory.find('/', at), start.working_directory.size());
+      if (end > at) working_levels.push_back(start.working_directory.substr(at, end - at));
+      at = end + 1;
+    }
+  }
+
   int out_pipe[2], err_pipe[2];
   if (start.stdout_on_terminal) {
     OpenTerminal(out_pipe);
@@ -182,15 +196,14 @@ HostileResult RunHostile(const std::vector<std::string>& argv, const HostileStar
     dup2(out_pipe[1], STDOUT_FILENO);
     dup2(err_pipe[1], STDERR_FILENO);
     for (const int fd : start.closed_descriptors) close(fd);
+    // An ignored signal stays ignored across exec.
+    signal(SIGXFSZ, start.file_size_signal_ignored ? SIG_IGN : SIG_DFL);
     if (start.file_size_limit >= 0) {
-      // Ignored, a write past the limit fails with EFBIG instead of
-      // killing the program; the disposition survives exec.
-      signal(SIGXFSZ, SIG_IGN);
       if (setrlimit(RLIMIT_FSIZE, &size_limit) != 0) _exit(123);
     }
     if (drop_privileges && !BecomeNobody()) _exit(125);
-    if (!start.working_directory.empty() && chdir(start.working_directory.c_str()) != 0) {
-      _exit(126);
+    for (const std::string& level : working_levels) {
+      if (chdir(level.c_str()) != 0) _exit(126);
     }
     if (start.open_files_limit >= 0 && ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0) {
       _exit(124);

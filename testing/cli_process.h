@@ -30,8 +30,12 @@ struct HostileStart {
   // Descriptors the program starts with closed, as with `>&-`.
   std::vector<int> closed_descriptors;
   // When >= 0, the largest file the program may write, in bytes (as
-  // `ulimit -f`); a write past it fails with EFBIG, as on a full disk.
+  // `ulimit -f`).
   long long file_size_limit = -1;
+  // Whether the program starts with SIGXFSZ ignored, so that a write past
+  // the limit fails with EFBIG; otherwise the signal keeps the action a
+  // shell leaves it, ending the program unless it ignores it itself.
+  bool file_size_signal_ignored = true;
   // Standard output is a terminal (in raw mode, so bytes arrive unchanged)
   // instead of a pipe.
   bool stdout_on_terminal = false;

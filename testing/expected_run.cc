@@ -8,11 +8,13 @@
 #include <stdexcept>
 
 #include "generation/link_record.h"
+#include "testing/folder_snapshot.h"
 
 namespace quillfold::testing {
 
 std::vector<std::string> ListedFiles(const std::string& folder) {
-  DIR* dir = opendir(folder.c_str());
+  const int fd = OpenFolderByLevels(folder);
+  DIR* dir = fd < 0 ? nullptr : fdopendir(fd);
   if (dir == nullptr) throw std::runtime_error("cannot list " + folder);
   std::vector<std::string> names;
   while (const dirent* entry = readdir(dir)) {

@@ -6,10 +6,12 @@
 #include <cstdint>
 #include <limits>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "platform/path.h"
 #include "runtime/disk.h"
 #include "testing/system_values.h"
 
@@ -17,8 +19,10 @@ namespace quillfold::testing {
 
 // Folders and files in memory, with faults on demand: a disk that fills up
 // after a number of bytes, a close or a cut that fails, files that cannot be
-// opened, names that are no regular file, folders that cannot be listed.
-// Error codes are the system's (see testing/system_values.h).
+// opened, names that are no regular file, folders that cannot be listed, a
+// folder another run holds locked. Files are kept by their whole path, the
+// folder's path and the name joined by the system's separator. Error codes
+// are the system's (see testing/system_values.h).
 class FakeDisk : public Disk {
  public:
   struct Entry {
@@ -30,6 +34,7 @@ class FakeDisk : public Disk {
   std::map<std::string, std::string> files;           // path -> bytes
   std::map<std::string, int> open_errors;             // path -> error code of its open
   std::map<std::string, FileKind> kinds;              // path -> what it is, when no regular file
+  std::set<std::string> locked;                       // folders whose lock a run holds
   std::size_t space = std::numeric_limits<std::size_t>::max();      // bytes left
   std::size_t max_write = std::numeric_limits<std::size_t>::max();  // per call
   int close_error = 0;
@@ -44,17 +49,37 @@ class FakeDisk : public Disk {
     for (const std::string& name : names) entries.push_back({name, false});
   }
 
-  int ListFolder(const std::string& folder, EntryKind kind,
+  int OpenFolder(const std::string& path, FolderHandle& folder) override {
+    if (folders.count(path) == 0) return kNotFoundCode;
+    folder = next_handle_++;
+    open_folders_[folder] = {path, false};
+    return 0;
+  }
+
+  int LockFolder(FolderHandle folder, bool& taken) override {
+    OpenFolderState& state = open_folders_.at(folder);
+    taken = locked.insert(state.path).second;
+    state.holds_lock = taken;
+    return 0;
+  }
+
+  int CloseFolder(FolderHandle folder) override {
+    const OpenFolderState state = open_folders_.at(folder);
+    if (state.holds_lock) locked.erase(state.path);
+    open_folders_.erase(folder);
+    return 0;
+  }
+
+  int ListFolder(FolderHandle folder, EntryKind kind,
                  const std::function<void(std::string_view name)>& add) override {
-    const auto it = folders.find(folder);
-    if (it == folders.end()) return kNotFoundCode;
-    for (const Entry& entry : it->second) {
+    for (const Entry& entry : folders.at(open_folders_.at(folder).path)) {
       if (entry.is_folder == (kind == EntryKind::kFolder)) add(entry.name);
     }
     return 0;
   }
 
-  int OpenForAppend(const std::string& path, FileHandle& file) override {
+  int OpenForAppend(FolderHandle folder, const std::string& name, FileHandle& file) override {
+    const std::string path = PathIn(folder, name);
     if (auto it = open_errors.find(path); it != open_errors.end()) return it->second;
     files[path];  // Created empty when absent, kept when present.
     file = next_handle_++;
@@ -65,10 +90,14 @@ class FakeDisk : public Disk {
   }
 
   int Status(FileHandle file, FileStatus& status) override {
-    return LinkStatus(open_.at(file), status);
+    return StatusOf(open_.at(file), status);
   }
 
-  int LinkStatus(const std::string& path, FileStatus& status) override {
+  int LinkStatus(FolderHandle folder, const std::string& name, FileStatus& status) override {
+    return StatusOf(PathIn(folder, name), status);
+  }
+
+  int StatusOf(const std::string& path, FileStatus& status) {
     if (auto it = kinds.find(path); it != kinds.end()) {
       status = {it->second, 0};
       return 0;
@@ -101,9 +130,22 @@ class FakeDisk : public Disk {
   }
 
   int open_now() const { return static_cast<int>(open_.size()); }
+  int open_folders_now() const { return static_cast<int>(open_folders_.size()); }
 
  private:
+  struct OpenFolderState {
+    std::string path;
+    bool holds_lock;
+  };
+
+  std::string PathIn(FolderHandle folder, const std::string& name) const {
+    std::string path = open_folders_.at(folder).path;
+    if (path.empty() || path.back() != kPathSeparator) path += kPathSeparator;
+    return path + name;
+  }
+
   std::map<FileHandle, std::string> open_;
+  std::map<FolderHandle, OpenFolderState> open_folders_;
   FileHandle next_handle_ = 3;
 };
 

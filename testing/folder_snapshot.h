@@ -15,6 +15,12 @@ using FolderBytes = std::map<std::string, std::string>;
 // folder that does not exist gives no files.
 FolderBytes SnapshotFolder(const std::string& folder);
 
+#ifndef _WIN32
+// Opens an absolute folder one level at a time, so that its path may be
+// longer than the system takes in one call; a descriptor, or -1.
+int OpenFolderByLevels(const std::string& folder);
+#endif
+
 // Empty when the two are equal; otherwise the first difference in words,
 // short enough for a test message even for folders of many large files.
 std::string FirstDifference(const FolderBytes& expected, const FolderBytes& actual);

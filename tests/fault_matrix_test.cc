@@ -20,6 +20,7 @@
 #include "testing/cli_process.h"
 #include "testing/deep_folder.h"
 #include "testing/expected_run.h"
+#include "testing/folder_lock.h"
 #include "testing/folder_snapshot.h"
 #include "testing/memory_file_system.h"
 #include "testing/temp_folder.h"
@@ -92,6 +93,8 @@ struct Scene {
   // A folder nested past the usual tools' reach, removed before the
   // temporary folder that holds it.
   std::unique_ptr<DeepFolder> deep;
+  // The lock of another run on the folder, held while the row runs.
+  std::unique_ptr<testing::FolderLock> other_run;
 };
 
 struct FaultRow {
@@ -251,26 +254,65 @@ const FaultRow kRows[] = {
        s.added = ExpectedRecords(First(names, 100), 0);
        s.added["index2.html"] = ExpectedRecords(second_page, 0)["index1.html"];
      }},
-    {"a page file path past the system's limit", "Path/File access error",
+    {"a folder whose page files lie past the system's path limit", "",
      [](const TempFolder& base, Scene& s) {
-       // The folder itself can still be opened; "/index1.html" takes its
-       // page file past the limit.
+       // The folder's own path fits; "/index1.html" takes its pages past it.
        s.deep = std::make_unique<DeepFolder>(base.path(), kLongestPath - 5);
-       s.deep->MakeFiles({"a"});
+       s.deep->MakeFiles({"a", "b"});
        s.folder = s.deep->path();
-       s.arguments = {s.folder};
-       s.error = 75;
-       s.detail = s.folder + "/index1.html: File name too long";
-       s.log = {"a"};
+       const std::vector<std::string> names = ListedFiles(s.folder);
+       s.arguments = {"--paging", "--links-per-page", "1", s.folder};
+       s.log = names;
+       s.added = ExpectedRecords(names, 1);
      }},
-    {"a folder path past the system's limit", "Path/File access error",
+    {"a folder path past the system's limit", "",
      [](const TempFolder& base, Scene& s) {
        s.deep = std::make_unique<DeepFolder>(base.path(), kLongestPath + 10);
        s.deep->MakeFiles({"a"});
        s.folder = s.deep->path();
-       s.arguments = {s.folder};
-       s.error = 75;
-       s.detail = s.folder + ": File name too long";
+       s.arguments = {"--paging", s.folder};
+       s.log = {"a"};
+       s.added = ExpectedRecords({"a"}, 95);
+     }},
+    {"the current folder past the system's path limit, given as .", "",
+     [](const TempFolder& base, Scene& s) {
+       s.deep = std::make_unique<DeepFolder>(base.path(), 4446);
+       s.deep->MakeFiles({"a", "b"});
+       s.folder = s.deep->path();
+       s.start.working_directory = s.folder;
+       const std::vector<std::string> names = ListedFiles(s.folder);
+       s.arguments = {"--paging", "."};
+       s.log = names;
+       s.added = ExpectedRecords(names, 95);
+     }},
+    {"a file size limit the program was not started to ignore", "Disk full",
+     [](const TempFolder& base, Scene& s) {
+       // As `ulimit -f` in a shell: the limit's signal would end the program
+       // in the middle of a record.
+       s.folder = MakeFolder(base, Numbered("limit-", 2000));
+       WriteFile(s.folder + "/index1.html", "old page\r\n");
+       std::vector<std::string> names = ListedFiles(s.folder);
+       std::erase(names, "index1.html");
+       const std::string old_page = "old page\r\n";
+       const std::vector<std::string> fitting = First(names, 100);
+       s.start.file_size_limit = static_cast<long long>(
+           old_page.size() + ExpectedRecords(fitting, 0)["index1.html"].size() + 30);
+       s.start.file_size_signal_ignored = false;
+       s.arguments = {"--filter", "limit-", s.folder};
+       s.error = 61;
+       s.detail = s.folder + "/index1.html: File too large";
+       s.log = First(names, 101);
+       s.added = ExpectedRecords(fitting, 0);
+     }},
+    {"another run writing in the folder", "Permission denied",
+     [](const TempFolder& base, Scene& s) {
+       s.folder = MakeFolder(base, {"a", "b"});
+       WriteFile(s.folder + "/index1.html", "old page\r\n");
+       s.arguments = {"--paging", s.folder};
+       // The other run's lock, held by this test until the row is done.
+       s.other_run = std::make_unique<testing::FolderLock>(s.folder);
+       s.error = 70;
+       s.detail = "another Quillfold run is writing in " + s.folder;
      }},
     {"no file descriptors left", "Too many files",
      [](const TempFolder& base, Scene& s) {

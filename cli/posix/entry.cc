@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "cli/system.h"
+#include "platform/ending_signals.h"
 #include "platform/standard_descriptors.h"
 
 int main(int argc, char** argv) {
   quillfold::OpenStandardDescriptors();
+  quillfold::PrepareEndingSignals();
   // A reader that goes away must not end the run: writes to it fail instead.
   std::signal(SIGPIPE, SIG_IGN);
   std::setlocale(LC_ALL, "");

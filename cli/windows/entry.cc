@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/system.h"
+#include "platform/ending_signals.h"
 #include "platform/standard_descriptors.h"
 #include "platform/windows/wide_text.h"
 
@@ -16,6 +17,7 @@ extern "C" int wmain(int argc, wchar_t** argv) {
   // A drive without its medium fails the run instead of asking in a dialog.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   quillfold::OpenStandardDescriptors();
+  quillfold::PrepareEndingSignals();
   std::vector<std::string> arguments;
   for (int i = 1; i < argc; ++i) arguments.push_back(quillfold::FromWide(argv[i]));
   const std::vector<std::string_view> views(arguments.begin(), arguments.end());

@@ -2,11 +2,15 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <limits.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <memory>
+#include <string_view>
 
 #include "runtime/disk.h"
 
@@ -59,14 +63,85 @@ bool IsFolder(int dir_fd, const dirent& entry) {
   return fstatat(dir_fd, entry.d_name, &status, 0) == 0 && S_ISDIR(status.st_mode);
 }
 
-int Descriptor(FileHandle file) { return static_cast<int>(file); }
+int Descriptor(std::intptr_t handle) { return static_cast<int>(handle); }
+
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOCTTY;
+
+// Opens a path longer than the system takes in one call (PATH_MAX) a piece
+// at a time, each piece shorter than that and ending at a separator, each
+// opened in the folder the one before it opened; the system resolves every
+// piece, links and ".." included, as it would the whole path.
+int OpenLongFolder(std::string_view path, int& fd) {
+  int at = path.front() == '/' ? ::open("/", kFolderFlags) : ::open(".", kFolderFlags);
+  if (at < 0) return errno;
+  while (!path.empty()) {
+    std::size_t end = path.size();
+    if (end >= PATH_MAX) {
+      end = path.rfind('/', PATH_MAX - 1);
+      // A single name longer than any piece may be is no name.
+      if (end == std::string_view::npos || end == 0) {
+        ::close(at);
+        return ENAMETOOLONG;
+      }
+    }
+    const std::string piece(path.substr(0, end));
+    path.remove_prefix(std::min(path.size(), end + 1));
+    const int next = ::openat(at, piece.c_str(), kFolderFlags);
+    const int error = errno;
+    ::close(at);
+    if (next < 0) return error;
+    at = next;
+  }
+  fd = at;
+  return 0;
+}
 
 class PosixDisk : public Disk {
  public:
-  int ListFolder(const std::string& folder, EntryKind kind,
+  int OpenFolder(const std::string& path, FolderHandle& folder) override {
+    int fd = ::open(path.c_str(), kFolderFlags);
+    if (fd < 0 && errno == ENAMETOOLONG && !path.empty()) {
+      if (const int error = OpenLongFolder(path, fd)) return error;
+    } else if (fd < 0) {
+      return errno;
+    }
+    folder = fd;
+    return 0;
+  }
+
+  int LockFolder(FolderHandle folder, bool& taken) override {
+    taken = true;
+    while (::flock(Descriptor(folder), LOCK_EX | LOCK_NB) != 0) {
+      if (errno == EINTR) continue;
+      if (errno == EWOULDBLOCK) {
+        taken = false;
+        return 0;
+      }
+      // A file system that keeps no locks cannot keep two runs apart; the
+      // run goes on as it did before there was a lock.
+      if (errno == ENOLCK || errno == EOPNOTSUPP || errno == EINVAL) return 0;
+      return errno;
+    }
+    return 0;
+  }
+
+  int CloseFolder(FolderHandle folder) override {
+    if (::close(Descriptor(folder)) != 0 && errno != EINTR) return errno;
+    return 0;
+  }
+
+  int ListFolder(FolderHandle folder, EntryKind kind,
                  const std::function<void(std::string_view name)>& add) override {
-    std::unique_ptr<DIR, DirCloser> dir(opendir(folder.c_str()));
-    if (!dir) return errno;
+    // The listing reads through a descriptor of its own, so it neither
+    // closes the folder nor moves on where a later listing starts.
+    const int own = ::openat(Descriptor(folder), ".", kFolderFlags);
+    if (own < 0) return errno;
+    std::unique_ptr<DIR, DirCloser> dir(fdopendir(own));
+    if (!dir) {
+      const int error = errno;
+      ::close(own);
+      return error;
+    }
     const int dir_fd = dirfd(dir.get());
     for (;;) {
       errno = 0;
@@ -79,12 +154,12 @@ class PosixDisk : public Disk {
     }
   }
 
-  int OpenForAppend(const std::string& path, FileHandle& file) override {
+  int OpenForAppend(FolderHandle folder, const std::string& name, FileHandle& file) override {
     // Non-blocking, so that a named pipe without a reader fails at once
     // instead of holding the run forever, and no terminal becomes ours;
     // writes block again as usual.
-    const int fd = ::open(
-        path.c_str(),
+    const int fd = ::openat(
+        Descriptor(folder), name.c_str(),
         O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK, 0666);
     if (fd < 0) return errno;
     ::fcntl(fd, F_SETFL, O_APPEND);
@@ -99,9 +174,9 @@ class PosixDisk : public Disk {
     return 0;
   }
 
-  int LinkStatus(const std::string& path, FileStatus& status) override {
+  int LinkStatus(FolderHandle folder, const std::string& name, FileStatus& status) override {
     struct stat info;
-    if (::lstat(path.c_str(), &info) != 0) return errno;
+    if (::fstatat(Descriptor(folder), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) return errno;
     status = StatusOf(info);
     return 0;
   }

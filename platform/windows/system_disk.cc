@@ -1,9 +1,13 @@
 // The file system of Windows.
 
 #include <windows.h>
+#include <winternl.h>
 
 #include <algorithm>
+#include <cwchar>
+#include <map>
 #include <memory>
+#include <vector>
 
 #include "platform/windows/wide_text.h"
 #include "runtime/disk.h"
@@ -11,18 +15,9 @@
 namespace quillfold {
 namespace {
 
-HANDLE ToHandle(FileHandle file) { return reinterpret_cast<HANDLE>(file); }
+HANDLE ToHandle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 
 int LastError() { return static_cast<int>(GetLastError()); }
-
-struct FindCloser {
-  void operator()(HANDLE find) const { FindClose(find); }
-};
-using FindHandle = std::unique_ptr<void, FindCloser>;
-
-bool IsDot(const wchar_t* name) {
-  return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
-}
 
 // What the open handle is, asked of the handle itself so that nothing can be
 // swapped in between the open and the check.
@@ -58,58 +53,139 @@ int StatusOfHandle(HANDLE handle, FileStatus& status) {
   return 0;
 }
 
+// Opens `name` in the open folder `folder`. The system's own call for it
+// takes the folder's handle as the root of the name, so the file is made in
+// that folder whatever its path names meanwhile.
+int OpenInFolder(FolderHandle folder, const std::string& name, ACCESS_MASK access, ULONG share,
+                 ULONG disposition, ULONG options, HANDLE& handle) {
+  std::wstring wide = ToWide(name);
+  UNICODE_STRING unicode_name;
+  unicode_name.Buffer = wide.data();
+  unicode_name.Length = static_cast<USHORT>(std::min<std::size_t>(wide.size(), 0x7FFF) * 2);
+  unicode_name.MaximumLength = unicode_name.Length;
+  OBJECT_ATTRIBUTES attributes;
+  InitializeObjectAttributes(&attributes, &unicode_name, OBJ_CASE_INSENSITIVE, ToHandle(folder),
+                             nullptr);
+  IO_STATUS_BLOCK io;
+  const NTSTATUS status =
+      NtCreateFile(&handle, access | SYNCHRONIZE, &attributes, &io, nullptr, FILE_ATTRIBUTE_NORMAL,
+                   share, disposition, options | FILE_SYNCHRONOUS_IO_NONALERT, nullptr, 0);
+  if (!NT_SUCCESS(status)) return static_cast<int>(RtlNtStatusToDosError(status));
+  return 0;
+}
+
+// The name of the lock a run holds on a folder: one per folder on the
+// machine, whatever path reaches it, as the folder's volume and file id
+// name it. In the global namespace, so runs in other sessions see it too.
+int RunLockName(HANDLE folder, std::wstring& name) {
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!GetFileInformationByHandle(folder, &info)) return LastError();
+  wchar_t text[64];
+  std::swprintf(text, 64, L"Global\\Quillfold-run-%08lx-%08lx%08lx", info.dwVolumeSerialNumber,
+                info.nFileIndexHigh, info.nFileIndexLow);
+  name = text;
+  return 0;
+}
+
 class WindowsDisk : public Disk {
  public:
-  int ListFolder(const std::string& folder, EntryKind kind,
-                 const std::function<void(std::string_view name)>& add) override {
-    // An empty path would list the current drive's root.
-    if (folder.empty()) return ERROR_PATH_NOT_FOUND;
-    const std::wstring path = SystemPath(folder);
-    std::wstring pattern = path;
-    if (pattern.back() != L'\\') pattern += L'\\';
-    pattern += L'*';
-    WIN32_FIND_DATAW entry;
-    // The basic information leaves out the short 8.3 name, which is never
-    // used here; the large fetch asks for many entries per call.
-    FindHandle find(FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &entry,
-                                     FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
-    if (find.get() == INVALID_HANDLE_VALUE) {
-      find.release();
+  int OpenFolder(const std::string& path, FolderHandle& folder) override {
+    // An empty path would be the current folder.
+    if (path.empty()) return ERROR_PATH_NOT_FOUND;
+    // Held without letting others delete it: while a run lasts, its folder
+    // cannot be renamed, moved or replaced.
+    const HANDLE handle = CreateFileW(SystemPath(path).c_str(),
+                                      FILE_LIST_DIRECTORY | FILE_TRAVERSE | FILE_READ_ATTRIBUTES,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                      FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return LastError();
+    FILE_BASIC_INFO basic;
+    if (!GetFileInformationByHandleEx(handle, FileBasicInfo, &basic, sizeof basic)) {
       const int error = LastError();
-      // A name that is no folder fails in a way that differs between
-      // Windows versions; it is told the same way everywhere, as a folder
-      // not found (ENOTDIR on POSIX). Not even "." found in a folder that
-      // exists is a drive root without entries.
-      const DWORD attributes = GetFileAttributesW(path.c_str());
-      if (attributes != INVALID_FILE_ATTRIBUTES) {
-        if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return ERROR_DIRECTORY;
-        if (error == ERROR_FILE_NOT_FOUND) return 0;
-      }
+      CloseHandle(handle);
       return error;
     }
-    do {
-      if (IsDot(entry.cFileName)) continue;
-      // A link or junction to a folder carries the folder attribute itself,
-      // so it counts as a folder, as a symbolic link to one does on POSIX.
-      const bool is_folder = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-      if (is_folder != (kind == EntryKind::kFolder)) continue;
-      add(FromWide(entry.cFileName));
-    } while (FindNextFileW(find.get(), &entry));
-    const int error = LastError();
-    return error == ERROR_NO_MORE_FILES ? 0 : error;
+    // A file opens as well; it is no folder (ENOTDIR on POSIX).
+    if (!(basic.FileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      CloseHandle(handle);
+      return ERROR_DIRECTORY;
+    }
+    folder = reinterpret_cast<FolderHandle>(handle);
+    return 0;
   }
 
-  int OpenForAppend(const std::string& path, FileHandle& file) override {
+  int LockFolder(FolderHandle folder, bool& taken) override {
+    taken = false;
+    std::wstring name;
+    if (const int error = RunLockName(ToHandle(folder), name)) return error;
+    const HANDLE lock = CreateMutexW(nullptr, FALSE, name.c_str());
+    // Made by another user's run, whose rights keep us out: it is held.
+    if (lock == nullptr) return GetLastError() == ERROR_ACCESS_DENIED ? 0 : LastError();
+    const DWORD wait = WaitForSingleObject(lock, 0);
+    // An abandoned lock belonged to a run that ended without letting go.
+    if (wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED) {
+      taken = true;
+      locks_[folder] = lock;
+      return 0;
+    }
+    const int error = wait == WAIT_TIMEOUT ? 0 : LastError();
+    CloseHandle(lock);
+    return error;
+  }
+
+  int CloseFolder(FolderHandle folder) override {
+    if (const auto lock = locks_.find(folder); lock != locks_.end()) {
+      ReleaseMutex(lock->second);
+      CloseHandle(lock->second);
+      locks_.erase(lock);
+    }
+    return CloseHandle(ToHandle(folder)) ? 0 : LastError();
+  }
+
+  int ListFolder(FolderHandle folder, EntryKind kind,
+                 const std::function<void(std::string_view name)>& add) override {
+    // Read through the folder's handle: many entries per call, and the
+    // first call starts from the beginning whatever was read before.
+    std::vector<std::uint64_t> buffer(64 * 1024 / sizeof(std::uint64_t));
+    FILE_INFO_BY_HANDLE_CLASS request = FileIdBothDirectoryRestartInfo;
+    for (;;) {
+      if (!GetFileInformationByHandleEx(ToHandle(folder), request, buffer.data(),
+                                        static_cast<DWORD>(buffer.size() * sizeof buffer[0]))) {
+        const int error = LastError();
+        // An empty drive root has not even "." to give.
+        return error == ERROR_NO_MORE_FILES || error == ERROR_FILE_NOT_FOUND ? 0 : error;
+      }
+      request = FileIdBothDirectoryInfo;
+      const auto* bytes = reinterpret_cast<const unsigned char*>(buffer.data());
+      for (;;) {
+        const auto& entry = *reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(bytes);
+        const std::wstring_view name(entry.FileName, entry.FileNameLength / sizeof(wchar_t));
+        // A link or junction to a folder carries the folder attribute
+        // itself, so it counts as a folder, as a symbolic link to one does
+        // on POSIX.
+        const bool is_folder = (entry.FileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if (name != L"." && name != L".." && is_folder == (kind == EntryKind::kFolder)) {
+          add(FromWide(name));
+        }
+        if (entry.NextEntryOffset == 0) break;
+        bytes += entry.NextEntryOffset;
+      }
+    }
+  }
+
+  int OpenForAppend(FolderHandle folder, const std::string& name, FileHandle& file) override {
     // Cutting a file back to its last whole record needs FILE_WRITE_DATA;
     // with it, only the end-of-file offset of every write (see Write) keeps
     // new bytes after the old ones. Others may read the file meanwhile, but
     // not write it. A reparse point in the name's place is opened itself,
     // not followed, and found out by Status.
-    const HANDLE handle = CreateFileW(
-        SystemPath(path).c_str(), FILE_APPEND_DATA | FILE_WRITE_DATA | FILE_READ_ATTRIBUTES,
-        FILE_SHARE_READ, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT,
-        nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return LastError();
+    HANDLE handle;
+    if (const int error =
+            OpenInFolder(folder, name, FILE_APPEND_DATA | FILE_WRITE_DATA | FILE_READ_ATTRIBUTES,
+                         FILE_SHARE_READ, FILE_OPEN_IF,
+                         FILE_NON_DIRECTORY_FILE | FILE_OPEN_REPARSE_POINT, handle)) {
+      return error;
+    }
     file = reinterpret_cast<FileHandle>(handle);
     return 0;
   }
@@ -118,13 +194,15 @@ class WindowsDisk : public Disk {
     return StatusOfHandle(ToHandle(file), status);
   }
 
-  int LinkStatus(const std::string& path, FileStatus& status) override {
+  int LinkStatus(FolderHandle folder, const std::string& name, FileStatus& status) override {
     // Attributes only: no other opener's sharing mode can refuse this.
-    const HANDLE handle =
-        CreateFileW(SystemPath(path).c_str(), FILE_READ_ATTRIBUTES,
-                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                    FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return LastError();
+    HANDLE handle;
+    if (const int error =
+            OpenInFolder(folder, name, FILE_READ_ATTRIBUTES,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, FILE_OPEN,
+                         FILE_OPEN_REPARSE_POINT | FILE_OPEN_FOR_BACKUP_INTENT, handle)) {
+      return error;
+    }
     const int error = StatusOfHandle(handle, status);
     CloseHandle(handle);
     return error;
@@ -155,6 +233,9 @@ class WindowsDisk : public Disk {
   }
 
   int Close(FileHandle file) override { return CloseHandle(ToHandle(file)) ? 0 : LastError(); }
+
+ private:
+  std::map<FolderHandle, HANDLE> locks_;  // The run locks held, by folder.
 };
 
 }  // namespace

@@ -10,9 +10,8 @@
 #include <stdexcept>
 
 namespace quillfold::testing {
-namespace {
 
-int OpenFolder(const std::string& folder) {
+int OpenFolderByLevels(const std::string& folder) {
   int fd = open("/", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   std::size_t begin = 0;
   while (fd >= 0 && begin < folder.size()) {
@@ -28,6 +27,8 @@ int OpenFolder(const std::string& folder) {
   return fd;
 }
 
+namespace {
+
 std::string ReadAt(int dir_fd, const char* name) {
   const int fd = openat(dir_fd, name, O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
   if (fd < 0) throw std::runtime_error(std::string("cannot read ") + name);
@@ -42,7 +43,7 @@ std::string ReadAt(int dir_fd, const char* name) {
 
 FolderBytes SnapshotFolder(const std::string& folder) {
   FolderBytes files;
-  const int fd = OpenFolder(folder);
+  const int fd = OpenFolderByLevels(folder);
   if (fd < 0) return files;
   DIR* dir = fdopendir(fd);
   if (dir == nullptr) {

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/ending_signals.h"
 #include "platform/standard_descriptors.h"
 #include "window/qt/application.h"
 #include "window/qt/display_check.h"
@@ -23,6 +24,7 @@ int main(int argc, char* argv[]) {
   // standard input, output or error when the program was started with one
   // of them closed.
   quillfold::OpenStandardDescriptors();
+  quillfold::PrepareEndingSignals();
 
   const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
   const quillfold::WindowArguments command = quillfold::ParseWindowArguments(arguments);
