@@ -1,6 +1,7 @@
 #include "testing/cli_process.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/ptrace.h>
@@ -12,6 +13,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <stdexcept>
@@ -66,12 +68,15 @@ std::size_t CountLines(const std::string& text) {
   return lines;
 }
 
-// Reads standard output as the start asks for, killing the program when it
-// is time; closes the pipe when done so a program still writing sees it gone.
+// Reads standard output as the start asks for, signalling the program when
+// it is time; closes the pipe when done so a program still writing sees it
+// gone.
 std::string ReadOutput(int fd, pid_t child, const HostileStart& start) {
+  using Clock = std::chrono::steady_clock;
   std::string data;
   char chunk[65536];
-  bool killed = false;
+  bool signalled = false;
+  std::optional<Clock::time_point> signal_at;
   for (;;) {
     // Reading line by line once lines are counted, so the reader takes no
     // more than it would through `head`.
@@ -80,13 +85,23 @@ std::string ReadOutput(int fd, pid_t child, const HostileStart& start) {
         CountLines(data) >= static_cast<std::size_t>(start.stdout_lines_read)) {
       break;
     }
+    if (signal_at && !signalled) {
+      // The program may write nothing for a while: wait for its output no
+      // longer than until the signal is due.
+      const auto left = std::chrono::ceil<std::chrono::milliseconds>(*signal_at - Clock::now());
+      pollfd ready{fd, POLLIN, 0};
+      if (left.count() <= 0 || poll(&ready, 1, static_cast<int>(left.count())) == 0) {
+        kill(child, start.kill_signal);
+        signalled = true;
+        continue;
+      }
+    }
     const ssize_t n = read(fd, chunk, want);
     if (n <= 0) break;
     data.append(chunk, static_cast<std::size_t>(n));
-    if (!killed && start.kill_after_stdout_bytes > 0 &&
+    if (!signal_at && start.kill_after_stdout_bytes > 0 &&
         data.size() >= start.kill_after_stdout_bytes) {
-      kill(child, SIGKILL);
-      killed = true;
+      signal_at = Clock::now() + std::chrono::microseconds(start.kill_delay_microseconds);
     }
   }
   close(fd);

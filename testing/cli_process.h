@@ -1,6 +1,7 @@
 #ifndef QUILLFOLD_TESTING_CLI_PROCESS_H_
 #define QUILLFOLD_TESTING_CLI_PROCESS_H_
 
+#include <csignal>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -24,9 +25,12 @@ struct HostileStart {
   // When >= 0, the reader of standard output goes away after this many
   // whole lines, as with `| head -N`.
   int stdout_lines_read = -1;
-  // When > 0, the program is killed with SIGKILL once this many bytes have
-  // arrived on standard output.
+  // When > 0, the program is sent `kill_signal` once this many bytes have
+  // arrived on standard output and `kill_delay_microseconds` more have
+  // passed.
   std::size_t kill_after_stdout_bytes = 0;
+  int kill_signal = SIGKILL;
+  long kill_delay_microseconds = 0;
   // Descriptors the program starts with closed, as with `>&-`.
   std::vector<int> closed_descriptors;
   // When >= 0, the largest file the program may write, in bytes (as

@@ -1,12 +1,17 @@
-// A run killed outright (SIGKILL, as by the kernel's out-of-memory killer or
-// a pulled plug of the process) halfway through a large folder: what reached
-// the disk must be whole records in order, except at most the last record
-// of the last page written, and every old byte must still be there.
+// A run ended halfway through a large folder. Killed outright (SIGKILL, as
+// by the kernel's out-of-memory killer or a pulled plug of the process),
+// what reached the disk must be whole records in order, except at most the
+// last record of the last page written, and every old byte must still be
+// there. Ended by a signal that can wait (Ctrl+C, a termination request, a
+// closed terminal), at any moment, every page holds its old bytes and whole
+// records only.
 
 #include <gtest/gtest.h>
 #include <signal.h>
 
 #include <algorithm>
+#include <chrono>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -104,6 +109,69 @@ TEST(KilledRunTest, LeavesWholeRecordsInOrderAndEveryOldByte) {
   }
   EXPECT_GT(logged, 0u);
   EXPECT_LE(logged, whole_records) << "a name was logged before its record reached its file";
+}
+
+constexpr int kSignalledFiles = 50000;
+constexpr int kTrialsPerSignal = 8;
+
+// The pages of a folder and what they hold; the other files stay empty.
+FolderBytes Pages(const std::string& folder) {
+  FolderBytes pages;
+  for (const std::string& name : ListedFiles(folder)) {
+    if (name.starts_with("index")) pages[name] = testing::ReadFile(folder + "/" + name);
+  }
+  return pages;
+}
+
+TEST(KilledRunTest, AnEndingSignalAtAnyMomentLeavesWholeRecordsOnly) {
+  testing::PreferMemoryFileSystem(kSignalledFiles);
+  TempFolder folder;
+  std::vector<std::string> names;
+  for (int i = 0; i < kSignalledFiles; ++i) names.push_back("signalled-" + std::to_string(i));
+  MakeEmptyFiles(folder.path(), names);
+  WriteFile(folder / PageName(1), "old first page without a line end");
+  const std::vector<std::string> arguments = {QUILLFOLD_CLI_PATH, "--paging", "--links-per-page",
+                                              "200", folder.path()};
+  // How long a whole run lasts from its first printed names: the signals
+  // come at random moments within it.
+  const auto started = std::chrono::steady_clock::now();
+  ASSERT_EQ(RunHostile(arguments).exit_code, 0);
+  const auto run_microseconds = std::chrono::duration_cast<std::chrono::microseconds>(
+                                    std::chrono::steady_clock::now() - started)
+                                    .count();
+  std::mt19937 random(std::random_device{}());
+  std::uniform_int_distribution<long> delay_microseconds(0, run_microseconds / 2);
+  int ended_by_signal = 0;
+  for (const int signal_number : {SIGINT, SIGTERM, SIGHUP}) {
+    for (int trial = 0; trial < kTrialsPerSignal; ++trial) {
+      HostileStart start;
+      start.kill_after_stdout_bytes = 1;
+      start.kill_signal = signal_number;
+      start.kill_delay_microseconds = delay_microseconds(random);
+      SCOPED_TRACE(std::string(strsignal(signal_number)) + " after " +
+                   std::to_string(start.kill_delay_microseconds) + " us of a run of " +
+                   std::to_string(run_microseconds) + " us");
+      const FolderBytes before = Pages(folder.path());
+      const HostileResult result = RunHostile(arguments, start);
+      if (result.exit_code == 0) continue;  // The run was quicker this time.
+      ASSERT_EQ(result.signal, signal_number) << result.err;
+      ++ended_by_signal;
+
+      // Each page gained nothing, or whole records.
+      for (const auto& [name, bytes] : Pages(folder.path())) {
+        const std::string old_bytes = before.contains(name) ? before.at(name) : "";
+        ASSERT_TRUE(bytes.starts_with(old_bytes)) << name << " lost old bytes";
+        const std::string gained = bytes.substr(old_bytes.size());
+        const testing::DecodedPage page = testing::DecodePage(gained);
+        const std::vector<std::string> decoded(page.names.begin(), page.names.end());
+        ASSERT_TRUE(ExpectedRecords(decoded, 0)["index1.html"] == gained)
+            << name << " ends inside a record: ..."
+            << gained.substr(gained.size() - std::min<std::size_t>(gained.size(), 40));
+      }
+    }
+  }
+  // Runs that ended before their signal prove nothing.
+  EXPECT_GE(ended_by_signal, 3 * kTrialsPerSignal / 2);
 }
 
 }  // namespace
