@@ -12,6 +12,7 @@
 #include "listing/list_folder_files.h"
 #include "platform/windows/wide_text.h"
 #include "runtime/error.h"
+#include "runtime/folder.h"
 #include "testing/temp_folder.h"
 
 namespace quillfold {
@@ -217,7 +218,15 @@ TEST_F(CliTest, ReportsFailuresWithNumberTextAndDetail) {
        1,
        "quillfold-cli: error 13: Type mismatch\r\nquillfold-cli: \"abc\" is not a number\r\n"},
       {{L"--bogus", Folder()}, 2, "quillfold-cli: unknown option --bogus\r\nUsage: "},
+      {{Folder()},
+       1,
+       "quillfold-cli: error 70: Permission denied\r\nquillfold-cli: another Quillfold run is "
+       "writing in " +
+           folder_.path() + "\r\n"},
   };
+  // Another run's lock, held by this test while the program runs.
+  quillfold::Folder other_run(SystemDisk(), folder_.path());
+  other_run.LockForRun();
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.err_start);
     const CliResult result = RunCli(c.arguments);

@@ -98,7 +98,12 @@ class WindowsDisk : public Disk {
                                       FILE_LIST_DIRECTORY | FILE_TRAVERSE | FILE_READ_ATTRIBUTES,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                       FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return LastError();
+    if (handle == INVALID_HANDLE_VALUE) {
+      // The folder's own name not found is a path not found, as a missing
+      // folder anywhere along it is.
+      const int error = LastError();
+      return error == ERROR_FILE_NOT_FOUND ? ERROR_PATH_NOT_FOUND : error;
+    }
     FILE_BASIC_INFO basic;
     if (!GetFileInformationByHandleEx(handle, FileBasicInfo, &basic, sizeof basic)) {
       const int error = LastError();

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "generation/generate_indexes.h"
@@ -17,6 +18,7 @@
 #include "platform/windows/wide_text.h"
 #include "runtime/disk.h"
 #include "runtime/error.h"
+#include "runtime/folder.h"
 #include "testing/fake_run_inputs.h"
 #include "testing/folder_snapshot.h"
 #include "testing/generation_run.h"
@@ -221,8 +223,10 @@ TEST(WindowsDiskTest, PageFilesGrowAfterTheirOldBytesAndCutBackToAWholeRecord) {
   const std::string path = folder / "index1.html";
   WriteFile(path, "old");
   Disk& disk = SystemDisk();
+  FolderHandle open_folder;
+  ASSERT_EQ(disk.OpenFolder(folder.path(), open_folder), 0);
   FileHandle file;
-  ASSERT_EQ(disk.OpenForAppend(path, file), 0);
+  ASSERT_EQ(disk.OpenForAppend(open_folder, "index1.html", file), 0);
   FileStatus status;
   ASSERT_EQ(disk.Status(file, status), 0);
   EXPECT_EQ(status.kind, FileKind::kRegular);
@@ -246,7 +250,45 @@ TEST(WindowsDiskTest, PageFilesGrowAfterTheirOldBytesAndCutBackToAWholeRecord) {
   ASSERT_EQ(disk.Truncate(file, 7), 0);
   ASSERT_EQ(disk.Write(file, "x", written), 0);
   ASSERT_EQ(disk.Close(file), 0);
+  ASSERT_EQ(disk.CloseFolder(open_folder), 0);
   EXPECT_EQ(ReadFile(path), "old0123x");
+}
+
+// While a run holds its folder, the folder cannot be renamed, moved or
+// replaced, and no other run may write there; both end with the run.
+TEST(WindowsDiskTest, ARunHoldsItsFolderAndItsLockToTheEnd) {
+  TempFolder base;
+  const std::string folder = base / "folder";
+  const std::string moved = base / "moved";
+  testing::MakeFolder(folder);
+  const auto move = [&] {
+    return MoveFileExW(SystemPath(folder).c_str(), SystemPath(moved).c_str(), 0) != 0;
+  };
+  // Another run's lock is tried from a thread of its own: a thread that
+  // holds a lock may take it again.
+  const auto other_run_locks = [&] {
+    bool locked = false;
+    std::thread other([&] {
+      Folder open(SystemDisk(), folder);
+      try {
+        open.LockForRun();
+        locked = true;
+      } catch (const Error& error) {
+        EXPECT_EQ(error.number(), 70);
+        EXPECT_EQ(error.detail(), "another Quillfold run is writing in " + folder);
+      }
+    });
+    other.join();
+    return locked;
+  };
+  {
+    Folder run(SystemDisk(), folder);
+    run.LockForRun();
+    EXPECT_FALSE(move());
+    EXPECT_FALSE(other_run_locks());
+  }
+  EXPECT_TRUE(other_run_locks());
+  EXPECT_TRUE(move());
 }
 
 // Whether the system opens a read-only file for writing all the same.
