@@ -24,14 +24,13 @@ class CommandLineInputs : public RunInputs {
   CommandLineInputs(const CommandLine& command, std::string folder, LogWriter& log)
       : command_(command), folder_(std::move(folder)), log_(log) {}
 
-  std::string FolderPath() override { return folder_; }
-  int FilterSwitch() override { return command_.filter_on ? 1 : 0; }
-  std::string FilterText() override { return command_.filter_text; }
-  int PagingSwitch() override { return command_.paging_on ? 1 : 0; }
-  std::string LinksPerPageText() override { return command_.links_per_page_text; }
+  RunSettings Settings() override {
+    return {folder_, command_.filter_on, command_.filter_text, command_.paging_on,
+            command_.links_per_page_text};
+  }
   // Standard output starts empty, so there is nothing to clear.
-  void ClearLog() override {}
-  void AppendLogLine(std::string_view name) override { log_.AddLine(name); }
+  void Clear() override {}
+  void AddLine(std::string_view name) override { log_.AddLine(name); }
 
  private:
   const CommandLine& command_;

@@ -37,20 +37,20 @@ struct PageCounters {
 }  // namespace
 
 void GenerateIndexes(RunInputs& inputs, Disk& disk) {
+  const RunSettings settings = inputs.Settings();
   // The number is checked before anything changes, paging on or off.
-  const std::string links_per_page_text = inputs.LinksPerPageText();
-  TextToInt16(links_per_page_text);
+  TextToInt16(settings.links_per_page_text);
 
-  inputs.ClearLog();
+  inputs.Clear();
   // Everything happens in the folder as it was opened here, and no other
   // run writes in it meanwhile.
-  Folder folder(disk, inputs.FolderPath());
+  Folder folder(disk, settings.folder_path);
   folder.LockForRun();
   const FileNameList names = ListFolderFiles(folder);
-  const bool filter_on = inputs.FilterSwitch() == 1;
-  const std::string filter_text = filter_on ? inputs.FilterText() : std::string();
-  const bool paging_on = inputs.PagingSwitch() == 1;
-  const double links_per_page = paging_on ? TextToDouble(links_per_page_text) : 0;
+  const bool filter_on = settings.filter_on;
+  const std::string& filter_text = settings.filter_text;
+  const bool paging_on = settings.paging_on;
+  const double links_per_page = paging_on ? TextToDouble(settings.links_per_page_text) : 0;
 
   PageCounters counters;
   std::int16_t last_page = 0;  // The highest page that received a record.

@@ -67,7 +67,7 @@ TEST(GenerateIndexesPosixTest, APageFileThatIsNoRegularFileFailsOnItsEntry) {
     const Files before = SnapshotFolder(folder);
     FakeRunInputs inputs;
     inputs.folder_path = folder;
-    inputs.paging_switch = 1;
+    inputs.paging_on = true;
     inputs.links_per_page_text = "2";
     try {
       GenerateIndexes(inputs);
@@ -102,7 +102,7 @@ TEST(GenerateIndexesPosixTest, PermissionFaultsAsAnUnprivilegedUser) {
       FakeRunInputs inputs;
       inputs.folder_path = folder.path();
       inputs.filter_text = "a";
-      inputs.filter_switch = 1;
+      inputs.filter_on = true;
       return std::to_string(RunGeneration(inputs)) + "|" + inputs.log;
     });
     EXPECT_EQ(result, std::to_string(c.number) + "|" + c.log);

@@ -65,25 +65,25 @@ TEST_F(GenerateIndexesTest, LinksEveryFileInListingOrderOnOnePage) {
 TEST_F(GenerateIndexesTest, FilterKeepsNamesContainingTheTextCaseSensitively) {
   MakeFiles({"a.txt", "b.pdf", "notes.html.bak", "PAGE.HTML", "index1.html"});
   const struct {
-    int filter_switch;
+    bool filter_on;
     std::string filter_text;
     std::vector<std::string> kept;
   } kCases[] = {
-      {1, ".pdf", {"b.pdf"}},
-      {1, ".html", {"notes.html.bak", "index1.html"}},
-      {1, "", {"a.txt", "b.pdf", "notes.html.bak", "PAGE.HTML", "index1.html"}},
-      {1, "zzz", {}},
-      {2, ".pdf", {"a.txt", "b.pdf", "notes.html.bak", "PAGE.HTML", "index1.html"}},
+      {true, ".pdf", {"b.pdf"}},
+      {true, ".html", {"notes.html.bak", "index1.html"}},
+      {true, "", {"a.txt", "b.pdf", "notes.html.bak", "PAGE.HTML", "index1.html"}},
+      {true, "zzz", {}},
+      {false, ".pdf", {"a.txt", "b.pdf", "notes.html.bak", "PAGE.HTML", "index1.html"}},
   };
   for (const auto& c : kCases) {
-    SCOPED_TRACE(c.filter_text + " switch " + std::to_string(c.filter_switch));
+    SCOPED_TRACE(c.filter_text + (c.filter_on ? " on" : " off"));
     WriteFile(folder_ / "index1.html", "");
     std::vector<std::string> expected;
     for (const std::string& name : ListingOrder(folder_.path())) {
       if (std::find(c.kept.begin(), c.kept.end(), name) != c.kept.end()) expected.push_back(name);
     }
     FakeRunInputs inputs = Inputs();
-    inputs.filter_switch = c.filter_switch;
+    inputs.filter_on = c.filter_on;
     inputs.filter_text = c.filter_text;
     ASSERT_EQ(RunGeneration(inputs), 0);
     EXPECT_EQ(inputs.log, Log(expected));
@@ -107,7 +107,7 @@ TEST_F(GenerateIndexesTest, PagingSpreadsRecordsAndListsTheWrittenPages) {
     const std::vector<std::string> order = ListingOrder(folder.path());
     FakeRunInputs inputs;
     inputs.folder_path = folder.path();
-    inputs.paging_switch = 1;
+    inputs.paging_on = true;
     inputs.links_per_page_text = c.links_per_page;
     ASSERT_EQ(RunGeneration(inputs), 0);
 
@@ -130,7 +130,7 @@ TEST_F(GenerateIndexesTest, RunsTwiceByAppendingAfterOldContent) {
   MakeFiles({"a.txt"});
   WriteFile(folder_ / "index.html", "no line end");
   FakeRunInputs inputs = Inputs();
-  inputs.paging_switch = 1;
+  inputs.paging_on = true;
   inputs.links_per_page_text = "1";
   ASSERT_EQ(RunGeneration(inputs), 0);
   // The second run also links what the first one wrote.
@@ -153,10 +153,10 @@ TEST_F(GenerateIndexesTest, RunsTwiceByAppendingAfterOldContent) {
 
 TEST_F(GenerateIndexesTest, AFolderWithoutFilesGetsNoRecordAndNoLogLine) {
   testing::MakeFolder(folder_ / "sub");
-  for (const int filter_switch : {0, 1}) {
+  for (const bool filter_on : {false, true}) {
     FakeRunInputs inputs = Inputs();
-    inputs.filter_switch = filter_switch;
-    inputs.paging_switch = 1;
+    inputs.filter_on = filter_on;
+    inputs.paging_on = true;
     ASSERT_EQ(RunGeneration(inputs), 0);
     EXPECT_EQ(inputs.log, "");
     EXPECT_EQ(SnapshotFolder(folder_.path()), Files{});
@@ -171,10 +171,10 @@ TEST_F(GenerateIndexesTest, ALinksPerPageTextThatIsNoSmallNumberChangesNothing) 
     int number;
   } kCases[] = {{"abc", 13}, {"", 13}, {"40000", 6}, {"-32769", 6}, {"1e400", 6}};
   for (const auto& c : kCases) {
-    for (const int paging_switch : {0, 1}) {
-      SCOPED_TRACE(c.text + " paging " + std::to_string(paging_switch));
+    for (const bool paging_on : {false, true}) {
+      SCOPED_TRACE(c.text + (paging_on ? " paging on" : " paging off"));
       FakeRunInputs inputs = Inputs();
-      inputs.paging_switch = paging_switch;
+      inputs.paging_on = paging_on;
       inputs.links_per_page_text = c.text;
       EXPECT_EQ(RunGeneration(inputs), c.number);
       EXPECT_EQ(inputs.log, "previous log\r\n");
@@ -184,10 +184,10 @@ TEST_F(GenerateIndexesTest, ALinksPerPageTextThatIsNoSmallNumberChangesNothing) 
 }
 
 TEST_F(GenerateIndexesTest, AMissingFolderIsNotFoundAfterTheLogIsCleared) {
-  for (const int filter_switch : {0, 1}) {
+  for (const bool filter_on : {false, true}) {
     FakeRunInputs inputs = Inputs();
     inputs.folder_path = folder_ / "gone";
-    inputs.filter_switch = filter_switch;
+    inputs.filter_on = filter_on;
     EXPECT_EQ(RunGeneration(inputs), 76);
     EXPECT_EQ(inputs.log, "");
   }
@@ -204,9 +204,9 @@ TEST(GenerateIndexesOverflowTest, ALinkCounterOverflowKeepsTheRecordBeforeIt) {
                  {"zzz-skipped"});  // Filtered out: it takes no place.
   FakeRunInputs inputs;
   inputs.folder_path = testing::kSiteFolder;
-  inputs.filter_switch = 1;
+  inputs.filter_on = true;
   inputs.filter_text = "n";
-  inputs.paging_switch = 1;
+  inputs.paging_on = true;
   inputs.links_per_page_text = "0";
   EXPECT_EQ(RunGeneration(inputs, disk), 6);
   // The counter passes 32767 only after the 32767th record was written.
@@ -223,7 +223,7 @@ TEST(GenerateIndexesOverflowTest, APageNumberOverflowKeepsTheRecordBeforeIt) {
   disk.AddFolder(std::string(testing::kRootFolder), names);
   FakeRunInputs inputs;
   inputs.folder_path = testing::kRootFolder;
-  inputs.paging_switch = 1;
+  inputs.paging_on = true;
   inputs.links_per_page_text = "1";
   EXPECT_EQ(RunGeneration(inputs, disk), 6);
   EXPECT_EQ(disk.files[std::string(testing::kRootFolder) + "index32767.html"],
@@ -244,7 +244,7 @@ TEST(GenerateIndexesFaultTest, AFullDiskLeavesWholeRecordsOnly) {
     disk.space = first_page.size() + extra;
     FakeRunInputs inputs;
     inputs.folder_path = testing::kSiteFolder;
-    inputs.paging_switch = 1;
+    inputs.paging_on = true;
     inputs.links_per_page_text = "2";
     try {
       GenerateIndexes(inputs, disk);

@@ -16,7 +16,7 @@ constexpr std::size_t kFlushThreshold = 256 * 1024;
 
 }  // namespace
 
-RecordOutput::RecordOutput(const Folder& folder, RunInputs* log) : folder_(folder), log_(log) {}
+RecordOutput::RecordOutput(const Folder& folder, RunLog* log) : folder_(folder), log_(log) {}
 
 void RecordOutput::Append(const std::string& file_name, std::string_view name, bool log_line) {
   if (!file_ || file_->name() != file_name) {
@@ -24,7 +24,7 @@ void RecordOutput::Append(const std::string& file_name, std::string_view name, b
     try {
       file_.emplace(folder_, file_name);
     } catch (const Error&) {
-      if (log_line) log_->AppendLogLine(name);
+      if (log_line) log_->AddLine(name);
       throw;
     }
   }
@@ -76,7 +76,7 @@ void RecordOutput::Flush() {
 
 void RecordOutput::LogPendingThrough(std::size_t count) {
   for (std::size_t i = 0; i < count; ++i) {
-    if (pending_[i].log_line) log_->AppendLogLine(*pending_[i].log_line);
+    if (pending_[i].log_line) log_->AddLine(*pending_[i].log_line);
   }
   pending_.clear();
 }

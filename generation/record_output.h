@@ -27,7 +27,7 @@ class RecordOutput {
  public:
   // Files are made in `folder`. Log lines go to `log`, which may be null
   // when no record carries one.
-  RecordOutput(const Folder& folder, RunInputs* log);
+  RecordOutput(const Folder& folder, RunLog* log);
 
   // Appends the record for `name` to the file `file_name` in the folder,
   // closing the file before it when the name differs. With `log_line`,
@@ -52,7 +52,7 @@ class RecordOutput {
   void LogPendingThrough(std::size_t count);
 
   const Folder& folder_;
-  RunInputs* log_;
+  RunLog* log_;
   std::optional<AppendFile> file_;
   std::vector<PendingRecord> pending_;
 };

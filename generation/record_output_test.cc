@@ -55,7 +55,7 @@ TEST(RecordOutputTest, KeepsOneFileOpenAndWritesEachInOrder) {
   FakeDisk disk;
   disk.AddFolder("d", {});
   FakeRunInputs log;
-  log.ClearLog();
+  log.Clear();
   const Folder folder(disk, "d");
   RecordOutput output(folder, &log);
   output.Append("p1", "a", true);
@@ -83,7 +83,7 @@ TEST(RecordOutputTest, AFullDiskEndsTheLogWithTheRecordItHit) {
     disk.AddFolder("d", {});
     disk.space = space;
     FakeRunInputs log;
-    log.ClearLog();
+    log.Clear();
     const int number = ErrorNumberOf([&] {
       const Folder folder(disk, "d");
       RecordOutput output(folder, &log);
@@ -102,7 +102,7 @@ TEST(RecordOutputTest, AFailedOpenLogsItsEntryAfterTheEarlierFileIsComplete) {
   disk.AddFolder("d", {});
   disk.open_errors[In("p2")] = testing::kAccessDeniedCode;
   FakeRunInputs log;
-  log.ClearLog();
+  log.Clear();
   EXPECT_EQ(ErrorNumberOf([&] {
               const Folder folder(disk, "d");
               RecordOutput output(folder, &log);
@@ -121,7 +121,7 @@ TEST(RecordOutputTest, AFailedCloseIsRaisedAfterLogging) {
   disk.AddFolder("d", {});
   disk.close_error = testing::kIoErrorCode;
   FakeRunInputs log;
-  log.ClearLog();
+  log.Clear();
   EXPECT_EQ(ErrorNumberOf([&] {
               const Folder folder(disk, "d");
               RecordOutput output(folder, &log);

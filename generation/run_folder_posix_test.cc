@@ -99,9 +99,9 @@ TEST(RunFolderTest, AFolderMovedAwayDuringTheRunKeepsEveryPage) {
   };
   const struct {
     std::string what;
-    int paging_switch;
+    bool paging_on;
     std::string page;  // The page whose opening the move comes before.
-  } kRuns[] = {{"paging off", 0, "index1.html"}, {"paging on", 1, "index2.html"}};
+  } kRuns[] = {{"paging off", false, "index1.html"}, {"paging on", true, "index2.html"}};
   for (const auto& move : kMoves) {
     for (const auto& run : kRuns) {
       SCOPED_TRACE(move.what + ", " + run.what);
@@ -117,13 +117,13 @@ TEST(RunFolderTest, AFolderMovedAwayDuringTheRunKeepsEveryPage) {
       StrikingDisk disk(run.page, [&] { move.move(base); });
       FakeRunInputs inputs;
       inputs.folder_path = base / "folder";
-      inputs.paging_switch = run.paging_switch;
+      inputs.paging_on = run.paging_on;
       inputs.links_per_page_text = "2";
       ASSERT_EQ(testing::RunGeneration(inputs, disk), 0);
       ASSERT_TRUE(disk.struck());
 
       FolderBytes added{{"index1.html", Records(order)}};
-      if (run.paging_switch == 1) {
+      if (run.paging_on) {
         added = {{"index1.html", Records({order[0], order[1]})},
                  {"index2.html", Records({order[2], order[3]})},
                  {"index.html", Records({"index1.html", "index2.html"})}};
@@ -142,7 +142,7 @@ TEST(RunFolderTest, ASecondRunInTheSameFolderFailsAtOnceAndWritesNothing) {
   const FolderBytes before = SnapshotFolder(folder.path());
   FakeRunInputs second;
   second.folder_path = folder.path();
-  second.paging_switch = 1;
+  second.paging_on = true;
   int second_error = 0;
   std::string second_detail;
   StrikingDisk disk("index1.html", [&] {
@@ -155,7 +155,7 @@ TEST(RunFolderTest, ASecondRunInTheSameFolderFailsAtOnceAndWritesNothing) {
   });
   FakeRunInputs first;
   first.folder_path = folder.path();
-  first.paging_switch = 1;
+  first.paging_on = true;
   ASSERT_EQ(testing::RunGeneration(first, disk), 0);
 
   EXPECT_EQ(second_error, 70);

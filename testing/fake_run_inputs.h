@@ -11,19 +11,17 @@ namespace quillfold::testing {
 // Run inputs held in plain fields; the log is kept as its text.
 struct FakeRunInputs : RunInputs {
   std::string folder_path;
-  int filter_switch = 0;
+  bool filter_on = false;
   std::string filter_text;
-  int paging_switch = 0;
+  bool paging_on = false;
   std::string links_per_page_text = "95";
   std::string log = "previous log\r\n";
 
-  std::string FolderPath() override { return folder_path; }
-  int FilterSwitch() override { return filter_switch; }
-  std::string FilterText() override { return filter_text; }
-  int PagingSwitch() override { return paging_switch; }
-  std::string LinksPerPageText() override { return links_per_page_text; }
-  void ClearLog() override { log.clear(); }
-  void AppendLogLine(std::string_view name) override {
+  RunSettings Settings() override {
+    return {folder_path, filter_on, filter_text, paging_on, links_per_page_text};
+  }
+  void Clear() override { log.clear(); }
+  void AddLine(std::string_view name) override {
     log += name;
     log += "\r\n";
   }

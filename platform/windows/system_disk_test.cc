@@ -208,7 +208,7 @@ TEST(WindowsDiskTest, FoldersDeeperThanMaxPathWork) {
   const Files before = SnapshotFolder(folder);
   FakeRunInputs inputs;
   inputs.folder_path = folder;
-  inputs.paging_switch = 1;
+  inputs.paging_on = true;
   inputs.links_per_page_text = "2";
   ASSERT_EQ(testing::RunGeneration(inputs), 0);
   EXPECT_EQ(inputs.log, Log(order));
@@ -352,7 +352,7 @@ TEST(WindowsDiskTest, RealFaultsEndTheRunWithTheirNumbers) {
     }
     FakeRunInputs inputs;
     inputs.folder_path = folder;
-    inputs.paging_switch = 1;
+    inputs.paging_on = true;
     inputs.links_per_page_text = "2";
     const Error error = RunError(inputs);
     if (held != INVALID_HANDLE_VALUE) CloseHandle(held);

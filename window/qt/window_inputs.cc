@@ -17,42 +17,23 @@ namespace {
 // More lines than any screen shows in the log box.
 constexpr int kFirstLines = 256;
 
-// Qt numbers the grey state 1 and the ticked state 2; a run expects 1 for
-// ticked and 2 for grey.
-int SwitchValue(const QCheckBox* box) {
-  switch (box->checkState()) {
-    case Qt::Unchecked:
-      return 0;
-    case Qt::Checked:
-      return 1;
-    case Qt::PartiallyChecked:
-      return 2;
-  }
-  return 0;
-}
+std::string Utf8(const QLineEdit* box) { return box->text().toUtf8().toStdString(); }
 
 }  // namespace
 
-std::string WindowInputs::FolderPath() { return controls_.folder_list->CurrentPath(); }
-
-int WindowInputs::FilterSwitch() { return SwitchValue(controls_.filter_switch); }
-
-std::string WindowInputs::FilterText() {
-  return controls_.filter_text->text().toUtf8().toStdString();
+// A grey check box is no ticked one: the option is off.
+RunSettings WindowInputs::Settings() {
+  return {controls_.folder_list->CurrentPath(),
+          controls_.filter_switch->checkState() == Qt::Checked, Utf8(controls_.filter_text),
+          controls_.paging_switch->checkState() == Qt::Checked, Utf8(controls_.links_per_page)};
 }
 
-int WindowInputs::PagingSwitch() { return SwitchValue(controls_.paging_switch); }
-
-std::string WindowInputs::LinksPerPageText() {
-  return controls_.links_per_page->text().toUtf8().toStdString();
-}
-
-void WindowInputs::ClearLog() {
+void WindowInputs::Clear() {
   log_text_.clear();
   log_cleared_ = true;
 }
 
-void WindowInputs::AppendLogLine(std::string_view name) {
+void WindowInputs::AddLine(std::string_view name) {
   AppendShownName(name, log_text_);
   log_text_.append("\r\n");
 }

@@ -32,13 +32,9 @@ class WindowInputs : public RunInputs {
 
   explicit WindowInputs(const Controls& controls) : controls_(controls) {}
 
-  std::string FolderPath() override;
-  int FilterSwitch() override;
-  std::string FilterText() override;
-  int PagingSwitch() override;
-  std::string LinksPerPageText() override;
-  void ClearLog() override;
-  void AppendLogLine(std::string_view name) override;
+  RunSettings Settings() override;
+  void Clear() override;
+  void AddLine(std::string_view name) override;
 
   // Puts the log into the log box, one name a line, from its first line.
   // A run that failed before clearing the log leaves the box as it was.

@@ -48,30 +48,30 @@ std::wstring Wide(std::string_view text) { return ToWide(text); }
 // pressed; the log is kept as text and given to Text1 once.
 class ControlInputs : public RunInputs {
  public:
-  ControlInputs(std::string folder, HWND check1, HWND text2, HWND check2, HWND text3, LogText& log)
+  ControlInputs(std::string folder, HWND filter_switch, HWND filter_text, HWND paging_switch,
+                HWND links_per_page, LogText& log)
       : folder_(std::move(folder)),
-        check1_(check1),
-        text2_(text2),
-        check2_(check2),
-        text3_(text3),
+        filter_switch_(filter_switch),
+        filter_text_(filter_text),
+        paging_switch_(paging_switch),
+        links_per_page_(links_per_page),
         log_(log) {}
 
-  std::string FolderPath() override { return folder_; }
-  // BST_UNCHECKED, BST_CHECKED and BST_INDETERMINATE are 0, 1 and 2, as the
-  // engine counts a check box's states.
-  int FilterSwitch() override { return static_cast<int>(Button_GetCheck(check1_)); }
-  std::string FilterText() override { return FromWide(WindowText(text2_)); }
-  int PagingSwitch() override { return static_cast<int>(Button_GetCheck(check2_)); }
-  std::string LinksPerPageText() override { return FromWide(WindowText(text3_)); }
-  void ClearLog() override { log_.Clear(); }
-  void AppendLogLine(std::string_view name) override { log_.Append(name); }
+  // A grey check box is no ticked one: the option is off.
+  RunSettings Settings() override {
+    return {folder_, Button_GetCheck(filter_switch_) == BST_CHECKED,
+            FromWide(WindowText(filter_text_)), Button_GetCheck(paging_switch_) == BST_CHECKED,
+            FromWide(WindowText(links_per_page_))};
+  }
+  void Clear() override { log_.Clear(); }
+  void AddLine(std::string_view name) override { log_.Append(name); }
 
  private:
   std::string folder_;
-  HWND check1_;
-  HWND text2_;
-  HWND check2_;
-  HWND text3_;
+  HWND filter_switch_;
+  HWND filter_text_;
+  HWND paging_switch_;
+  HWND links_per_page_;
   LogText& log_;
 };
 
