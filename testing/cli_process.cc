@@ -166,6 +166,11 @@ HostileResult RunHostile(const std::vector<std::string>& argv, const HostileStar
   for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
   if (copy) args[0] = const_cast<char*>(copy->path().c_str());
   args.push_back(nullptr);
+  // Left in the test's own folder, the build folder, the user nobody would
+  // be where it may not enter when the checkout is private (below /root, or
+  // in a home folder of mode 0700).
+  const char* working_directory = drop_privileges ? "/" : nullptr;
+  if (!start.working_directory.empty()) working_directory = start.working_directory.c_str();
 
   int out_pipe[2], err_pipe[2];
   if (start.stdout_on_terminal) {
@@ -189,9 +194,7 @@ HostileResult RunHostile(const std::vector<std::string>& argv, const HostileStar
       if (setrlimit(RLIMIT_FSIZE, &size_limit) != 0) _exit(123);
     }
     if (drop_privileges && !BecomeNobody()) _exit(125);
-    if (!start.working_directory.empty() && chdir(start.working_directory.c_str()) != 0) {
-      _exit(126);
-    }
+    if (working_directory != nullptr && chdir(working_directory) != 0) _exit(126);
     if (start.open_files_limit >= 0 && ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0) {
       _exit(124);
     }
