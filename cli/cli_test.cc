@@ -114,11 +114,15 @@ TEST(CliTest, AnswersHelpAndVersion) {
   EXPECT_EQ(help.out.substr(0, 7), "Usage: ");
 }
 
-// On a terminal a name's control bytes show as "?", so it cannot retitle the
-// window or clear the screen; into a pipe or a file the bytes stay as they
-// are; -0 ends each name with NUL for `xargs -0`.
+// On a terminal a name's control characters show as "?", so it cannot
+// retitle the window or clear the screen; into a pipe or a file the bytes
+// stay as they are; -0 ends each name with NUL for `xargs -0`.
 TEST(CliTest, PrintsNamesAsTheOutputNeedsThem) {
   const std::string escape = "t\x1B]0;OWNED\x07\x1B[2J";
+  const std::string c1 =
+      "csi\x9B"
+      "2J \xC2\x9B"
+      "2J";
   const struct {
     std::string what;
     std::string name;
@@ -132,6 +136,9 @@ TEST(CliTest, PrintsNamesAsTheOutputNeedsThem) {
       {"NUL-ended into a pipe", "new\nline", {"-0"}, false, std::string("new\nline\0", 9)},
       {"NUL-ended on a terminal", "del\x7F", {"--null"}, true, std::string("del?\0", 5)},
       {"beyond ASCII on a terminal", "M\xC3\xBCller", {}, true, "M\xC3\xBCller\n"},
+      // CSI as one byte (an 8-bit terminal's) and as U+009B in UTF-8.
+      {"C1 on a terminal", c1, {}, true, "csi?2J ?2J\n"},
+      {"C1 into a pipe", c1, {}, false, c1 + "\n"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.what);

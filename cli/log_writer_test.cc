@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/path.h"
 #include "testing/system_values.h"
 
 namespace quillfold {
@@ -47,6 +48,30 @@ TEST(LogWriterTest, WritesEachLineAsTheFormatAsks) {
        {.mask_controls = true},
        {"M\xC3\xBCller \xFF"},
        "M\xC3\xBCller \xFF\n"},
+      // CSI is ESC [ in one character: 0x9B to an 8-bit terminal, C2 9B in UTF-8.
+      {"C1 controls masked, one each",
+       {.mask_controls = true},
+       {"csi\x9B"
+        "2J",
+        "utf8 csi \xC2\x9B"
+        "2J",
+        "\xC2\x80\xC2\x9F\x80\x9F"},
+       "csi?2J\nutf8 csi ?2J\n????\n"},
+      {"characters beside C1 stay",
+       {.mask_controls = true},
+       {"\xC2\xA0\xE2\x80\x9B\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF"},
+       "\xC2\xA0\xE2\x80\x9B\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF\n"},
+      // Each byte of ill-formed UTF-8 stands alone: overlong (C0 9B, E0 80 9B),
+      // truncated (E2 80, C2 at the end), past U+10FFFF (F4 90 80 9B).
+      {"stray bytes 0x80-0x9F masked",
+       {.mask_controls = true},
+       {"\xC0\x9B|\xE0\x80\x9B|\xE2\x80|\xF4\x90\x80\x9B|\xA0\xC2"},
+       "\xC0?|\xE0??|\xE2?|\xF4???|\xA0\xC2\n"},
+      // Windows names are WTF-8, where ED A0 9B is one lone surrogate.
+      {"a surrogate's bytes",
+       {.mask_controls = true},
+       {"\xED\xA0\x9B"},
+       kNamesAreUtf16 ? "\xED\xA0\x9B\n" : "\xED\xA0?\n"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.what);

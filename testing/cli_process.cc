@@ -181,11 +181,15 @@ HostileResult RunHostile(const std::vector<std::string>& argv, const HostileStar
   for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
   if (copy) args[0] = const_cast<char*>(copy->path().c_str());
   args.push_back(nullptr);
-
   // The current folder a level at a time, so that it may lie deeper than
-  // the longest path the system takes in one call.
+  // the longest path the system takes in one call. Left in the test's own
+  // folder, the build folder, the user nobody would be where it may not
+  // enter when the checkout is private (below /root, or in a home folder of
+  // mode 0700).
   std::vector<std::string> working_levels;
-  if (!start.working_directory.empty()) {
+  if (start.working_directory.empty()) {
+    if (drop_privileges) working_levels.emplace_back("/");
+  } else {
     if (start.working_directory.front() == '/') working_levels.emplace_back("/");
     std::size_t at = 0;
     while (at < start.working_directory.size()) {

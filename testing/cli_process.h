@@ -12,7 +12,8 @@ namespace quillfold::testing {
 // child between fork and exec, so that they hold for the program itself and
 // never for the test.
 struct HostileStart {
-  // The program's current folder; empty for the test's own.
+  // The program's current folder; empty for the test's own, or "/" when
+  // the program runs as nobody, who may not enter the test's.
   std::string working_directory;
   // Run as the user "nobody" (uid and gid 65534) when the test runs as root,
   // so that file permissions apply to the program.

@@ -8,7 +8,9 @@ namespace quillfold::testing {
 
 // Runs `body` in a child process as the unprivileged user "nobody" when the
 // tests run as root (as CI does), so that permission checks apply to it;
-// otherwise in a child as the current user. Returns what `body` returned.
+// otherwise in a child as the current user. The child starts in "/", so
+// `body` must name its folders by absolute paths outside the checkout (a
+// TempFolder). Returns what `body` returned.
 std::string RunUnprivileged(const std::function<std::string()>& body);
 
 // Makes the calling process the user "nobody" (uid and gid 65534, no

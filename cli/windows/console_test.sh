@@ -2,8 +2,8 @@
 # quillfold-cli.exe on a console: Wine gives a program a console when its
 # standard output is a terminal, so the program runs under script(1) on a
 # pseudo-terminal. The names must arrive through the console as Unicode
-# (Wine writes them to the terminal as UTF-8), with each control character
-# as "?".
+# (Wine writes them to the terminal as UTF-8), with each control character,
+# C1 ones too, as "?".
 #   console_test.sh EMULATOR... QUILLFOLD-CLI.EXE
 set -e
 folder=$(mktemp -d)
@@ -11,6 +11,8 @@ trap 'rm -rf "$folder"' EXIT
 : >"$folder/$(printf 'bell\007tab\tend.txt')"
 : >"$folder/日本語.txt"
 : >"$folder/café.txt"
+# U+009B, CSI in one character, which a terminal obeys as it does ESC [.
+: >"$folder/$(printf 'csi\302\2332J.txt')"
 
 # The folder as Wine names it: drive Z: is the root of the POSIX file system.
 windows_folder="Z:$(printf '%s' "$folder" | tr / '\\')"
@@ -21,13 +23,13 @@ done
 shown=$(script -qec "$command" /dev/null | tr -d '\r')
 
 status=0
-for name in 'bell?tab?end.txt' '日本語.txt' 'café.txt'; do
+for name in 'bell?tab?end.txt' '日本語.txt' 'café.txt' 'csi?2J.txt'; do
   if ! printf '%s\n' "$shown" | grep -qF "$name"; then
     echo "console_test: \"$name\" not shown" >&2
     status=1
   fi
 done
-if printf '%s' "$shown" | grep -q "$(printf '\007')"; then
+if printf '%s' "$shown" | grep -q "$(printf '\007\\|\302\233')"; then
   echo "console_test: a control character reached the terminal" >&2
   status=1
 fi

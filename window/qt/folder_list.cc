@@ -1,5 +1,6 @@
 #include "window/qt/folder_list.h"
 
+#include <pwd.h>
 #include <unistd.h>
 
 #include <QFile>
@@ -7,22 +8,47 @@
 #include <QStyle>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 
 #include "runtime/error.h"
 #include "window/qt/error_report.h"
 #include "window/qt/folder_indent_delegate.h"
 #include "window/shared/shown_name.h"
+#include "window/shared/start_folder.h"
 
 namespace quillfold {
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
 
-// getcwd fails when the directory has been removed; the root is then the
-// one folder sure to exist.
-std::string StartFolder() {
+// Empty when the system cannot name it: getcwd fails once the folder has
+// been removed.
+std::string CurrentFolder() {
   std::unique_ptr<char, void (*)(void*)> cwd(getcwd(nullptr, 0), std::free);
-  return cwd ? std::string(cwd.get()) : std::string("/");
+  return cwd ? std::string(cwd.get()) : std::string();
+}
+
+// HOME, else the user database's entry; empty when neither names an
+// absolute folder.
+std::string HomeFolder() {
+  std::string home;
+  if (const char* variable = std::getenv("HOME"); variable != nullptr && variable[0] == '/') {
+    home = variable;
+  } else if (const passwd* user = getpwuid(getuid());
+             user != nullptr && user->pw_dir != nullptr && user->pw_dir[0] == '/') {
+    home = user->pw_dir;
+  }
+  while (home.size() > 1 && home.back() == '/') home.pop_back();
+  return home;
+}
+
+// The folder's lines, none when its sub-folders cannot be read.
+std::optional<std::vector<FolderEntry>> ListedEntries(const std::string& folder) {
+  try {
+    return FolderEntries(folder);
+  } catch (const Error&) {
+    return std::nullopt;
+  }
 }
 
 }  // namespace
@@ -32,14 +58,17 @@ FolderList::FolderList(QWidget* parent) : QListWidget(parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   connect(this, &QListWidget::itemDoubleClicked, this, &FolderList::OpenFolder);
 
-  current_path_ = StartFolder();
-  try {
-    ShowEntries(FolderEntries(current_path_));
-  } catch (const Error&) {
-    // Nothing is reported while the window is being created; the path
-    // down to the folder still shows where a run would write.
-    ShowEntries(FolderPathEntries(current_path_));
-  }
+  const std::string current = CurrentFolder();
+  std::optional<std::vector<FolderEntry>> entries;
+  if (!current.empty()) entries = ListedEntries(current);
+  current_path_ = StartFolder({.current = current,
+                               .current_listed = entries.has_value(),
+                               .home = HomeFolder(),
+                               .root = "/"});
+  if (current_path_ != current) entries = ListedEntries(current_path_);
+  // Nothing is reported while the window is being created; the path down
+  // to the folder still shows where a run would write.
+  ShowEntries(entries ? *entries : FolderPathEntries(current_path_));
 }
 
 void FolderList::keyPressEvent(QKeyEvent* event) {

@@ -14,7 +14,8 @@ namespace quillfold {
 // a double-click or Enter opens the highlighted folder, which becomes the
 // current one. A folder that cannot be opened is reported and the highlight
 // goes back to the current folder, so the list always shows which folder a
-// run uses. It starts at the process's current directory.
+// run uses. It starts at the process's current directory, or at the home
+// folder when that is gone or cannot be read (see StartFolder).
 class FolderList : public QListWidget {
   Q_OBJECT
 

@@ -9,6 +9,7 @@
 #include "window/qt/application.h"
 #include "window/qt/display_check.h"
 #include "window/qt/main_window.h"
+#include "window/qt/print_answer.h"
 #include "window/qt/window_arguments.h"
 
 namespace {
@@ -30,11 +31,9 @@ int main(int argc, char* argv[]) {
   const quillfold::WindowArguments command = quillfold::ParseWindowArguments(arguments);
   switch (command.action) {
     case quillfold::WindowArguments::Action::kHelp:
-      std::fputs(quillfold::WindowUsageText().data(), stdout);
-      return 0;
+      return quillfold::PrintAnswer(quillfold::WindowUsageText());
     case quillfold::WindowArguments::Action::kVersion:
-      std::fputs(quillfold::WindowVersionText().data(), stdout);
-      return 0;
+      return quillfold::PrintAnswer(quillfold::WindowVersionText());
     case quillfold::WindowArguments::Action::kUsageError:
       std::fprintf(stderr, "quillfold: %s\n%s", command.usage_error.c_str(),
                    quillfold::WindowUsageText().data());

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
+#include <shlobj.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include "generation/run_inputs.h"
 #include "platform/windows/wide_text.h"
 #include "window/shared/form_layout.h"
+#include "window/shared/start_folder.h"
 #include "window/shared/twips.h"
 #include "window/win32/window_text.h"
 
@@ -124,11 +126,44 @@ HICON FolderIcon(SHSTOCKICONID id, int shell32_index) {
   return icon;
 }
 
-std::string StartFolder() {
+// Empty when the system cannot name it.
+std::string CurrentFolder() {
   const DWORD length = GetCurrentDirectoryW(0, nullptr);
+  if (length == 0) return {};
   std::wstring folder(length, L'\0');
   folder.resize(GetCurrentDirectoryW(length, folder.data()));
   return FromWide(folder);
+}
+
+// The user's profile folder (C:\Users\ann): USERPROFILE, else the shell's;
+// empty when neither names it.
+std::string ProfileFolder() {
+  if (const DWORD length = GetEnvironmentVariableW(L"USERPROFILE", nullptr, 0); length > 1) {
+    std::wstring folder(length, L'\0');
+    folder.resize(GetEnvironmentVariableW(L"USERPROFILE", folder.data(), length));
+    return FromWide(folder);
+  }
+  PWSTR path = nullptr;
+  std::string folder;
+  if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Profile, 0, nullptr, &path))) folder = FromWide(path);
+  CoTaskMemFree(path);
+  return folder;
+}
+
+// The root of the drive Windows is on ("C:\"), which always exists.
+std::string SystemRoot() {
+  std::wstring windows(MAX_PATH, L'\0');
+  windows.resize(GetSystemWindowsDirectoryW(windows.data(), MAX_PATH));
+  return FromWide(windows.substr(0, 3));
+}
+
+// The folder's lines, none when its sub-folders cannot be read.
+std::optional<std::vector<FolderLine>> ListedLines(const std::string& folder) {
+  try {
+    return WindowsFolderLines(folder);
+  } catch (const Error&) {
+    return std::nullopt;
+  }
 }
 
 std::wstring ProgramFolder() {
@@ -190,14 +225,17 @@ Form1::Form1(HINSTANCE instance) : instance_(instance) {
   CreateControls();
   PlaceControls();
 
-  open_folder_ = StartFolder();
-  try {
-    ShowFolder(open_folder_, WindowsFolderLines(open_folder_));
-  } catch (const Error&) {
-    // Nothing is reported while the window is being made; the path down
-    // to the folder still shows where a run would write.
-    ShowFolder(open_folder_, FolderPathLines(open_folder_, PathStyle::kWindows));
-  }
+  const std::string current = CurrentFolder();
+  std::optional<std::vector<FolderLine>> lines;
+  if (!current.empty()) lines = ListedLines(current);
+  open_folder_ = StartFolder({.current = current,
+                              .current_listed = lines.has_value(),
+                              .home = ProfileFolder(),
+                              .root = SystemRoot()});
+  if (open_folder_ != current) lines = ListedLines(open_folder_);
+  // Nothing is reported while the window is being made; the path down to
+  // the folder still shows where a run would write.
+  ShowFolder(open_folder_, lines ? *lines : FolderPathLines(open_folder_, PathStyle::kWindows));
 }
 
 Form1::~Form1() {

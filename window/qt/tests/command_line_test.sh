@@ -1,8 +1,9 @@
 #!/bin/sh
 # Runs the real quillfold where no display can be reached, as from a
 # terminal without a desktop or a CI job: it must say so on one line and
-# exit 1, not abort with a core dump; --help and --version must still work,
-# and a usage mistake exits 2.
+# exit 1, not abort with a core dump; --help and --version must still work
+# (and exit 1, saying why, when their answer cannot be written), and a usage
+# mistake exits 2.
 # Usage: command_line_test.sh PATH_TO_QUILLFOLD
 set -eu
 program=$1
@@ -52,6 +53,19 @@ expect_output err ""
 run 0 "$program" --version
 expect_output out "quillfold 1.00"
 expect_output err ""
+
+# An answer that cannot be written is reported, as quillfold-cli does; a
+# standard output closed at start is /dev/null opened read-only.
+for option in --help --version; do
+  status=0
+  "$program" "$option" >/dev/full 2>"$work/err" || status=$?
+  [ "$status" -eq 1 ] || fail "$option >/dev/full exited $status, not 1"
+  expect_output err "quillfold: cannot write to standard output: No space left on device"
+  status=0
+  "$program" "$option" >&- 2>"$work/err" || status=$?
+  [ "$status" -eq 1 ] || fail "$option >&- exited $status, not 1"
+  expect_output err "quillfold: cannot write to standard output: Bad file descriptor"
+done
 
 for mistake in --bogus -x site; do
   run 2 "$program" "$mistake"

@@ -210,12 +210,5 @@ TEST_F(FolderListTest, ControlCharactersInNamesShowAsPicturesOneFolderALine) {
   EXPECT_EQ(LastLines(list, 2), (QStringList{"project", "nl\u240adir"}));
 }
 
-TEST_F(FolderListTest, StartsAtTheRootWhenTheCurrentDirectoryIsGone) {
-  CurrentDirectory cwd(temp_ / "project/gamma");
-  ASSERT_EQ(rmdir((temp_ / "project/gamma").c_str()), 0);
-  FolderList list;
-  EXPECT_EQ(list.CurrentPath(), "/");
-}
-
 }  // namespace
 }  // namespace quillfold

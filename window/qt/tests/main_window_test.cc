@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QAccessible>
 #include <QApplication>
@@ -17,7 +18,9 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -578,6 +581,49 @@ TEST_F(EnterTest, HoldingEnterDownRunsOnce) {
   QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, "\r");
   QApplication::sendEvent(command1, &release);
   EXPECT_EQ(Runs(), 1);
+}
+
+// Sets HOME for as long as it lives.
+class HomeVariable {
+ public:
+  explicit HomeVariable(const std::string& home) {
+    if (const char* old = std::getenv("HOME")) old_ = old;
+    setenv("HOME", home.c_str(), 1);
+  }
+  ~HomeVariable() {
+    if (old_) {
+      setenv("HOME", old_->c_str(), 1);
+    } else {
+      unsetenv("HOME");
+    }
+  }
+
+ private:
+  std::optional<std::string> old_;
+};
+
+// Started in a folder that was deleted, the window opens the home folder,
+// and Step 2 writes there rather than into the root.
+TEST(MainWindowTest, StartedInADeletedFolderItOpensTheHomeFolder) {
+  TempFolder temp;
+  const std::string home = temp / "home";
+  testing::MakeFolder(home);
+  testing::WriteFile(home + "/a.txt", "x");
+  testing::MakeFolder(temp / "gone");
+  const HomeVariable home_variable(home + "/");
+  const CurrentDirectory cwd(temp / "gone");
+  ASSERT_EQ(rmdir((temp / "gone").c_str()), 0);
+
+  MainWindow window;
+  testing::ShowActive(window);
+  auto* dir1 = Find<FolderList>(window, "Dir1");
+  // Not to press Step 2 over the root.
+  ASSERT_EQ(dir1->CurrentPath(), home);
+  EXPECT_EQ(dir1->currentItem()->text(), "home");
+  QTest::mouseClick(Find(window, "Command1"), Qt::LeftButton);
+  EXPECT_EQ(Find<QPlainTextEdit>(window, "Text1")->toPlainText(), "a.txt\n");
+  EXPECT_EQ(testing::SnapshotFolder(home),
+            (testing::FolderBytes{{"a.txt", "x"}, {"index1.html", Record("a.txt")}}));
 }
 
 TEST(MainWindowTest, ClosingTheWindowEndsTheProgram) {
