@@ -4,44 +4,19 @@
 
 #include "cli/system.h"
 #include "platform/path.h"
+#include "platform/wtf8.h"
 
 namespace quillfold {
 namespace {
 
 constexpr std::size_t kBufferSize = 64 * 1024;
 
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
-
-// How many bytes the character at the front of `text` takes: 1 for ASCII,
-// the length of a well-formed UTF-8 sequence, 0 for a byte that starts
-// none. The narrowed second-byte ranges after E0, ED, F0 and F4 rule out
-// overlong forms, surrogates and code points past U+10FFFF; where names are
-// UTF-16, a lone surrogate (ED A0..BF 80..BF in WTF-8) is one character.
+// How many bytes the character at the front of `text` takes: the length of
+// a well-formed UTF-8 sequence, 0 for a byte that starts none; where names
+// are UTF-16, a lone surrogate is one character.
 std::size_t CharacterLength(std::string_view text) {
-  const auto at = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = at(0);
-  if (lead < 0x80) return 1;
-  std::size_t length;
-  unsigned char second_low = 0x80;
-  unsigned char second_high = 0xBF;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) second_low = 0xA0;
-    if (lead == 0xED && !kNamesAreUtf16) second_high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) second_low = 0x90;
-    if (lead == 0xF4) second_high = 0x8F;
-  } else {
-    return 0;
-  }
-  if (text.size() < length || at(1) < second_low || at(1) > second_high) return 0;
-  for (std::size_t i = 2; i < length; ++i) {
-    if (!IsContinuation(at(i))) return 0;
-  }
-  return length;
+  if (const std::size_t length = Utf8SequenceLength(text)) return length;
+  return kNamesAreUtf16 && StartsWithLoneSurrogate(text) ? 3 : 0;
 }
 
 // Whether `character`, one character or a byte outside any well-formed

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/path.h"
+#include "platform/wtf8.h"
 
 namespace quillfold {
 namespace {
@@ -75,45 +76,6 @@ void AppendAscii(std::string& out, char c) {
   }
 }
 
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
-
-// The length of the well-formed UTF-8 sequence at the front of `bytes`, 0 when
-// there is none. The narrowed second-byte ranges after E0, ED, F0 and F4
-// rule out overlong forms, surrogates and code points past U+10FFFF.
-std::size_t SequenceLength(std::string_view bytes) {
-  const auto at = [&bytes](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
-  const unsigned char lead = at(0);
-  std::size_t length;
-  unsigned char second_low = 0x80;
-  unsigned char second_high = 0xBF;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) second_low = 0xA0;
-    if (lead == 0xED) second_high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) second_low = 0x90;
-    if (lead == 0xF4) second_high = 0x8F;
-  } else {
-    return 0;
-  }
-  if (bytes.size() < length || at(1) < second_low || at(1) > second_high) return 0;
-  for (std::size_t i = 2; i < length; ++i) {
-    if (!IsContinuation(at(i))) return 0;
-  }
-  return length;
-}
-
-// A surrogate without its partner in a UTF-16 name, as WTF-8 gives it:
-// ED A0..BF 80..BF.
-bool IsLoneSurrogate(std::string_view bytes) {
-  return bytes.size() >= 3 && static_cast<unsigned char>(bytes[0]) == 0xED &&
-         static_cast<unsigned char>(bytes[1]) >= 0xA0 && IsContinuation(bytes[1]) &&
-         IsContinuation(bytes[2]);
-}
-
 char32_t DecodeSequence(std::string_view sequence) {
   const auto lead = static_cast<unsigned char>(sequence[0]);
   char32_t code_point = lead & (0x7F >> sequence.size());
@@ -132,14 +94,14 @@ void AppendText(std::string& out, std::string_view name) {
     if (static_cast<unsigned char>(name[i]) < 0x80) {
       AppendAscii(out, name[i]);
       ++i;
-    } else if (const std::size_t length = SequenceLength(name.substr(i)); length != 0) {
+    } else if (const std::size_t length = Utf8SequenceLength(name.substr(i)); length != 0) {
       const char32_t code_point = DecodeSequence(name.substr(i, length));
       // HTML reads &#128; to &#159; as the windows-1252 characters of those
       // bytes (&#133; is an ellipsis), and no reference gives the C1
       // control characters themselves: they show as unknown.
       AppendReference(out, code_point <= 0x9F ? kReplacementCharacter : code_point);
       i += length;
-    } else if (kNamesAreUtf16 && IsLoneSurrogate(name.substr(i))) {
+    } else if (kNamesAreUtf16 && StartsWithLoneSurrogate(name.substr(i))) {
       AppendReference(out, kReplacementCharacter);
       i += 3;
     } else {

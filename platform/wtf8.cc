@@ -111,4 +111,46 @@ std::u16string Utf16FromWtf8(std::string_view bytes) {
   return out;
 }
 
+namespace {
+
+bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+}  // namespace
+
+// The narrowed second-byte ranges after E0, ED, F0 and F4 rule out overlong
+// forms, surrogates and code points past U+10FFFF.
+std::size_t Utf8SequenceLength(std::string_view bytes) {
+  const auto at = [&bytes](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+  if (bytes.empty()) return 0;
+  const unsigned char lead = at(0);
+  if (lead < 0x80) return 1;
+  std::size_t length;
+  unsigned char second_low = 0x80;
+  unsigned char second_high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) second_low = 0xA0;
+    if (lead == 0xED) second_high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) second_low = 0x90;
+    if (lead == 0xF4) second_high = 0x8F;
+  } else {
+    return 0;
+  }
+  if (bytes.size() < length || at(1) < second_low || at(1) > second_high) return 0;
+  for (std::size_t i = 2; i < length; ++i) {
+    if (!IsContinuation(at(i))) return 0;
+  }
+  return length;
+}
+
+bool StartsWithLoneSurrogate(std::string_view bytes) {
+  return bytes.size() >= 3 && static_cast<unsigned char>(bytes[0]) == 0xED &&
+         static_cast<unsigned char>(bytes[1]) >= 0xA0 && IsContinuation(bytes[1]) &&
+         IsContinuation(bytes[2]);
+}
+
 }  // namespace quillfold

@@ -1,6 +1,7 @@
 #ifndef QUILLFOLD_PLATFORM_WTF8_H_
 #define QUILLFOLD_PLATFORM_WTF8_H_
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,15 @@ std::string Wtf8FromUtf16(std::u16string_view text);
 // U+FFFD: text from elsewhere may hold them, a name from the system never
 // does.
 std::u16string Utf16FromWtf8(std::string_view bytes);
+
+// The length of the well-formed UTF-8 sequence at the front of `bytes`, 0
+// when there is none: overlong forms, surrogates and code points past
+// U+10FFFF are none.
+std::size_t Utf8SequenceLength(std::string_view bytes);
+
+// Whether `bytes` starts with a surrogate without its partner as WTF-8
+// writes it: ED A0..BF 80..BF.
+bool StartsWithLoneSurrogate(std::string_view bytes);
 
 }  // namespace quillfold
 
