@@ -1,0 +1,28 @@
+#include "window/shared/log_text.h"
+
+#include "window/shared/shown_name.h"
+
+namespace quillfold {
+
+void LogText::Clear() {
+  text_.clear();
+  cleared_ = true;
+}
+
+void LogText::AddLine(std::string_view name) {
+  AppendShownName(name, text_);
+  text_ += "\r\n";
+}
+
+std::string_view LogPieces::Next(std::size_t lines) {
+  std::size_t end = given_;
+  for (std::size_t line = 0; line < lines && end < text_.size(); ++line) {
+    const std::size_t line_end = text_.find("\r\n", end);
+    end = line_end == std::string::npos ? text_.size() : line_end + 2;
+  }
+  const std::string_view piece = std::string_view(text_).substr(given_, end - given_);
+  given_ = end;
+  return piece;
+}
+
+}  // namespace quillfold
