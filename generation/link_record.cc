@@ -114,17 +114,17 @@ void AppendText(std::string& out, std::string_view name) {
 }  // namespace
 
 void AppendLinkRecord(std::string& out, std::string_view target, std::string_view text) {
-  out += Form2::Text4;
+  out += kBodyLine;
   out += kLineEnd;
-  out += Form2::Text1;
+  out += kLinkStart;
   AppendTarget(out, target);
-  out += Form2::Text2;
+  out += kTargetEnd;
   AppendText(out, text);
-  out += Form2::Text5;
+  out += kLinkEnd;
   out += kLineEnd;
-  out += Form2::Text3;
+  out += kSpacer;
   out += kLineEnd;
-  out += Form2::Text4;
+  out += kBodyLine;
   out += kLineEnd;
 }
 

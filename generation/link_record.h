@@ -6,14 +6,13 @@
 
 namespace quillfold {
 
-// The fixed HTML fragments every record is built from.
-struct Form2 {
-  static constexpr std::string_view Text1 = "<p><a href=\"";
-  static constexpr std::string_view Text2 = "\">";
-  static constexpr std::string_view Text3 = "<p></p>";
-  static constexpr std::string_view Text4 = "<body>";
-  static constexpr std::string_view Text5 = "</a></p>";
-};
+// The fixed HTML fragments every record is built from (the texts the
+// design kept in the hidden window Form2, as Text1 to Text5).
+inline constexpr std::string_view kLinkStart = "<p><a href=\"";  // Form2.Text1
+inline constexpr std::string_view kTargetEnd = "\">";            // Form2.Text2
+inline constexpr std::string_view kSpacer = "<p></p>";           // Form2.Text3
+inline constexpr std::string_view kBodyLine = "<body>";          // Form2.Text4
+inline constexpr std::string_view kLinkEnd = "</a></p>";         // Form2.Text5
 
 // Appends one link record to `out`, four lines each ended by CR LF:
 //

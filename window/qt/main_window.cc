@@ -5,11 +5,10 @@
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
-#include <algorithm>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -20,8 +19,10 @@
 #include "window/qt/enter_key.h"
 #include "window/qt/error_report.h"
 #include "window/qt/folder_list.h"
+#include "window/qt/log_box.h"
 #include "window/qt/read_me.h"
 #include "window/qt/window_inputs.h"
+#include "window/shared/focus_order.h"
 #include "window/shared/form_layout.h"
 #include "window/shared/twips.h"
 
@@ -110,114 +111,100 @@ void MainWindow::CreateWindowProperties() {
 }
 
 void MainWindow::CreateFolderStep() {
-  Label1_ = PlaceLabel(this, "Label1");
-  Dir1_ = Place<FolderList>(this, "Dir1");
-  Command1_ = Place<QPushButton>(this, "Command1");
-  Label1_->setBuddy(Dir1_);
-  Describe(Dir1_, "Folders",
+  folder_label_ = PlaceLabel(this, "Label1");
+  folder_list_ = Place<FolderList>(this, "Dir1");
+  run_button_ = Place<QPushButton>(this, "Command1");
+  folder_label_->setBuddy(folder_list_);
+  Describe(folder_list_, "Folders",
            "The path from the root down to the open folder, then its sub-folders. Enter or a "
            "double-click opens the highlighted folder; Step 2 uses the open one.");
-  Describe(Command1_, nullptr,
+  Describe(run_button_, nullptr,
            "Appends a link for every matching file of the open folder to its index1.html and "
            "lists the linked names");
-  ClickOnEnter(Command1_);
-  connect(Command1_, &QPushButton::clicked, this, &MainWindow::RunGeneration);
+  ClickOnEnter(run_button_);
+  connect(run_button_, &QPushButton::clicked, this, &MainWindow::RunGeneration);
 }
 
 void MainWindow::CreateFilterOption() {
-  Check1_ = Place<QCheckBox>(this, "Check1");
-  Text2_ = Place<QLineEdit>(this, "Text2");
-  Describe(Check1_, nullptr, "Links only the file names that contain the filter text");
-  Describe(Text2_, "Filter text",
+  filter_switch_ = Place<QCheckBox>(this, "Check1");
+  filter_text_ = Place<QLineEdit>(this, "Text2");
+  Describe(filter_switch_, nullptr, "Links only the file names that contain the filter text");
+  Describe(filter_text_, "Filter text",
            "Only file names that contain this text get a link, for example .pdf");
-  connect(Check1_, &QCheckBox::clicked, this, &MainWindow::ShowOrHideFilterText);
+  connect(filter_switch_, &QCheckBox::clicked, this, &MainWindow::ShowOrHideFilterText);
 }
 
 void MainWindow::CreatePagingOption() {
-  Check2_ = Place<QCheckBox>(this, "Check2");
-  Label5_ = PlaceLabel(this, "Label5");
-  Text3_ = Place<QLineEdit>(this, "Text3");
-  Label6_ = PlaceLabel(this, "Label6");
-  Label5_->setBuddy(Text3_);
-  Label6_->setBuddy(Text3_);
-  Describe(Check2_, nullptr,
+  paging_switch_ = Place<QCheckBox>(this, "Check2");
+  links_per_page_label_ = PlaceLabel(this, "Label5");
+  links_per_page_ = Place<QLineEdit>(this, "Text3");
+  links_per_page_hint_ = PlaceLabel(this, "Label6");
+  links_per_page_label_->setBuddy(links_per_page_);
+  links_per_page_hint_->setBuddy(links_per_page_);
+  Describe(paging_switch_, nullptr,
            "Spreads the links over index1.html, index2.html and so on, and lists those pages in "
            "index.html");
-  Describe(Text3_, "Links per page", "How many links each page holds");
-  connect(Check2_, &QCheckBox::clicked, this, &MainWindow::ShowOrHideLinksPerPage);
+  Describe(links_per_page_, "Links per page", "How many links each page holds");
+  connect(paging_switch_, &QCheckBox::clicked, this, &MainWindow::ShowOrHideLinksPerPage);
 }
 
 void MainWindow::CreateLog() {
-  Text1_ = Place<QPlainTextEdit>(this, "Text1");
-  Text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  Text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  log_box_ = Place<LogBox>(this, "Text1");
+  log_box_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  log_box_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  log_box_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   // Tab leaves the log for the next control instead of typing a tab.
-  Text1_->setTabChangesFocus(true);
-  Describe(Text1_, "Linked names", "The names the last Step 2 linked, one a line");
+  log_box_->setTabChangesFocus(true);
+  Describe(log_box_, "Linked names", "The names the last Step 2 linked, one a line");
 }
 
 void MainWindow::CreateReadMeButton() {
-  Command3_ = Place<QPushButton>(this, "Command3");
-  Describe(Command3_, nullptr, "Opens the read-me page in the browser");
-  ClickOnEnter(Command3_);
-  connect(Command3_, &QPushButton::clicked, this, &MainWindow::OpenReadMePage);
+  read_me_button_ = Place<QPushButton>(this, "Command3");
+  Describe(read_me_button_, nullptr, "Opens the read-me page in the browser");
+  ClickOnEnter(read_me_button_);
+  connect(read_me_button_, &QPushButton::clicked, this, &MainWindow::OpenReadMePage);
 }
 
 void MainWindow::SetFocusOrder() {
-  std::vector<const ControlLayout*> order;
-  for (const ControlLayout& control : FormControls()) {
-    if (control.focus_order != kNoFocus) order.push_back(&control);
-  }
-  std::sort(order.begin(), order.end(),
-            [](const auto* a, const auto* b) { return a->focus_order < b->focus_order; });
   std::vector<QWidget*> controls;
-  for (const ControlLayout* control : order) {
-    controls.push_back(findChild<QWidget*>(Latin1(control->name), Qt::FindDirectChildrenOnly));
+  for (const std::string_view name : FocusOrder()) {
+    controls.push_back(findChild<QWidget*>(Latin1(name), Qt::FindDirectChildrenOnly));
   }
   for (std::size_t i = 1; i < controls.size(); ++i) setTabOrder(controls[i - 1], controls[i]);
   controls.front()->setFocus();
 }
 
 void MainWindow::ShowOrHideFilterText() {
-  switch (Check1_->checkState()) {
-    case Qt::Checked:
-      Check1_->setText(Latin1(kFilterOnCaption));
-      SetVisible(this, FilterControls(), true);
-      break;
-    case Qt::Unchecked:
-      Check1_->setText(Latin1(kFilterOffCaption));
-      SetVisible(this, FilterControls(), false);
-      break;
-    case Qt::PartiallyChecked:  // The grey state changes nothing.
-      break;
-  }
+  ShowOptions(AfterFilterClick(options_view_, CheckStateOf(filter_switch_)));
 }
 
 void MainWindow::ShowOrHideLinksPerPage() {
-  switch (Check2_->checkState()) {
-    case Qt::Checked:
-      SetVisible(this, PagingControls(), true);
-      break;
-    case Qt::Unchecked:
-      SetVisible(this, PagingControls(), false);
-      break;
-    case Qt::PartiallyChecked:
-      break;
-  }
+  ShowOptions(AfterPagingClick(options_view_, CheckStateOf(paging_switch_)));
+}
+
+void MainWindow::ShowOptions(const OptionsView& view) {
+  filter_switch_->setText(Latin1(view.filter_caption));
+  SetVisible(this, FilterControls(), view.filter_text_shown);
+  SetVisible(this, PagingControls(), view.links_per_page_shown);
+  options_view_ = view;
 }
 
 void MainWindow::RunGeneration() {
-  WindowInputs inputs({Dir1_, Check1_, Text2_, Check2_, Text3_, Text1_});
+  WindowInputs inputs(
+      {folder_list_, filter_switch_, filter_text_, paging_switch_, links_per_page_});
+  std::optional<Error> failure;
   try {
     GenerateIndexes(inputs, disk_);
   } catch (const Error& error) {
-    // The names linked before the failure are shown behind the report.
-    inputs.ShowLog();
-    ReportError(this, error);
-    return;
+    failure = error;
   }
-  inputs.ShowLog();
+  // The names linked before a failure show behind its report; a run that
+  // failed before clearing the log leaves the box as it was.
+  if (inputs.log().cleared()) {
+    log_box_->ShowLog(inputs.log().TakeText());
+    log_box_->viewport()->repaint();
+  }
+  if (failure) ReportError(this, *failure);
 }
 
 void MainWindow::OpenReadMePage() {

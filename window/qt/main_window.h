@@ -4,16 +4,17 @@
 #include <QWidget>
 
 #include "runtime/disk.h"
+#include "window/shared/options_view.h"
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace quillfold {
 
 class FolderList;
+class LogBox;
 
 // Form1, the program's window: choose a folder, set the two options, run
 // the generation, read its log. The controls sit at fixed places, as the
@@ -39,24 +40,26 @@ class MainWindow : public QWidget {
 
   void ShowOrHideFilterText();
   void ShowOrHideLinksPerPage();
+  void ShowOptions(const OptionsView& view);
   void RunGeneration();
   void OpenReadMePage();
 
   Disk& disk_;
+  OptionsView options_view_ = InitialOptionsView();
 
-  // The controls bear the names they have in the window's drawing, which are
-  // also their Qt object names.
-  QLabel* Label1_ = nullptr;
-  FolderList* Dir1_ = nullptr;
-  QPushButton* Command1_ = nullptr;
-  QCheckBox* Check1_ = nullptr;
-  QLineEdit* Text2_ = nullptr;
-  QCheckBox* Check2_ = nullptr;
-  QLabel* Label5_ = nullptr;
-  QLineEdit* Text3_ = nullptr;
-  QLabel* Label6_ = nullptr;
-  QPlainTextEdit* Text1_ = nullptr;
-  QPushButton* Command3_ = nullptr;
+  // Named by what they are; their Qt object names are the names they have
+  // in the window's drawing (in comments).
+  QLabel* folder_label_ = nullptr;          // Label1
+  FolderList* folder_list_ = nullptr;       // Dir1
+  QPushButton* run_button_ = nullptr;       // Command1
+  QCheckBox* filter_switch_ = nullptr;      // Check1
+  QLineEdit* filter_text_ = nullptr;        // Text2
+  QCheckBox* paging_switch_ = nullptr;      // Check2
+  QLabel* links_per_page_label_ = nullptr;  // Label5
+  QLineEdit* links_per_page_ = nullptr;     // Text3
+  QLabel* links_per_page_hint_ = nullptr;   // Label6
+  LogBox* log_box_ = nullptr;               // Text1
+  QPushButton* read_me_button_ = nullptr;   // Command3
 };
 
 }  // namespace quillfold

@@ -3,12 +3,20 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <optional>
+#include <string>
 
 #include "runtime/error.h"
 #include "window/qt/error_report.h"
 #include "window/shared/form_layout.h"
+#include "window/shared/read_me.h"
 
 namespace quillfold {
+namespace {
+
+bool Exists(const std::string& path) { return QFileInfo::exists(QString::fromStdString(path)); }
+
+}  // namespace
 
 QString PublisherHost() { return QStringLiteral(QUILLFOLD_PUBLISHER_HOST); }
 
@@ -19,27 +27,23 @@ QString WindowCaption(const QString& host) {
 QString SourceReadMePage() { return QStringLiteral(QUILLFOLD_SOURCE_READ_ME); }
 
 QUrl ReadMeUrl(const QString& host, const QString& program_folder, const QString& source_page) {
-  if (!host.isEmpty()) {
-    return QUrl(QString::fromStdString(PublisherReadMeAddress(host.toStdString())));
-  }
-  const QString installed =
-      QDir::cleanPath(program_folder + QStringLiteral("/../share/doc/quillfold/readme.html"));
-  if (!QFileInfo::exists(installed) && QFileInfo::exists(source_page)) {
-    return QUrl::fromLocalFile(source_page);
-  }
-  return QUrl::fromLocalFile(installed);
+  const std::string installed =
+      QDir::cleanPath(program_folder + QStringLiteral("/../share/doc/quillfold/readme.html"))
+          .toStdString();
+  const std::string pages[] = {installed, source_page.toStdString()};
+  const ReadMeTarget target = ChooseReadMe(host.toStdString(), pages, Exists);
+  const QString location = QString::fromStdString(target.location);
+  return target.local ? QUrl::fromLocalFile(location) : QUrl(location);
 }
 
 void OpenReadMe(QWidget* parent, const QUrl& page) {
-  const std::string address = page.toString().toStdString();
-  // A browser handed a missing file shows its own error page, or nothing.
-  if (page.isLocalFile() && !QFileInfo::exists(page.toLocalFile())) {
-    ReportError(parent, Error(kCannotStartBrowser, "no read-me page at " + address));
-    return;
-  }
-  if (!QDesktopServices::openUrl(page)) {
-    ReportError(parent, Error(kCannotStartBrowser, "no browser opened " + address));
-  }
+  const ReadMeTarget target{
+      (page.isLocalFile() ? page.toLocalFile() : page.toString()).toStdString(),
+      page.isLocalFile()};
+  const std::optional<Error> error = quillfold::OpenReadMe(
+      target, page.toString().toStdString(), Exists,
+      [&page](const ReadMeTarget&) { return QDesktopServices::openUrl(page); });
+  if (error) ReportError(parent, *error);
 }
 
 }  // namespace quillfold

@@ -1,24 +1,24 @@
 #ifndef QUILLFOLD_WINDOW_QT_WINDOW_INPUTS_H_
 #define QUILLFOLD_WINDOW_QT_WINDOW_INPUTS_H_
 
-#include <QByteArray>
-#include <string>
 #include <string_view>
 
 #include "generation/run_inputs.h"
+#include "window/shared/log_text.h"
+#include "window/shared/options_view.h"
 
 class QCheckBox;
 class QLineEdit;
-class QPlainTextEdit;
 
 namespace quillfold {
 
 class FolderList;
 
-// The settings of one run, read from the window's controls, and its log.
-// The log is collected here and put into the log box once, by ShowLog():
-// a plain-text box refilled line by line would cost a layout per line. Its
-// names show what would break or hide a line as pictures (shown_name.h).
+// A check box's state as the window's rules count them.
+CheckState CheckStateOf(const QCheckBox* box);
+
+// The settings of one run, read from the window's controls, and its log,
+// collected for the log box.
 class WindowInputs : public RunInputs {
  public:
   struct Controls {
@@ -27,23 +27,19 @@ class WindowInputs : public RunInputs {
     const QLineEdit* filter_text;
     const QCheckBox* paging_switch;
     const QLineEdit* links_per_page;
-    QPlainTextEdit* log;
   };
 
   explicit WindowInputs(const Controls& controls) : controls_(controls) {}
 
   RunSettings Settings() override;
-  void Clear() override;
-  void AddLine(std::string_view name) override;
+  void Clear() override { log_.Clear(); }
+  void AddLine(std::string_view name) override { log_.AddLine(name); }
 
-  // Puts the log into the log box, one name a line, from its first line.
-  // A run that failed before clearing the log leaves the box as it was.
-  void ShowLog();
+  LogText& log() { return log_; }
 
  private:
   Controls controls_;
-  QByteArray log_text_;
-  bool log_cleared_ = false;
+  LogText log_;
 };
 
 }  // namespace quillfold

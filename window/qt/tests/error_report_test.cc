@@ -105,6 +105,7 @@ TEST(ErrorReportTest, EachClassOfFailureIsReportedWithItsFileAndTheLogSoFar) {
 
     testing::ReportCapture capture;
     QTest::mouseClick(Find(window, "Command1"), Qt::LeftButton);
+    testing::WaitForLog(window);
     ASSERT_EQ(capture.reports.size(), 1u);
     EXPECT_EQ(capture.reports[0].title, "Quillfold");
     EXPECT_EQ(capture.reports[0].text, fault.report);

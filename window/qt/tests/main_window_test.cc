@@ -328,7 +328,10 @@ class RunTest : public ::testing::Test {
     testing::TypeReplacing(Find(*window_, "Text3"), links_per_page);
   }
 
-  void ClickStep2() { QTest::mouseClick(Find(*window_, "Command1"), Qt::LeftButton); }
+  void ClickStep2() {
+    QTest::mouseClick(Find(*window_, "Command1"), Qt::LeftButton);
+    testing::WaitForLog(*window_);
+  }
 
   QStringList LogLines() {
     return Find<QPlainTextEdit>(*window_, "Text1")->toPlainText().split('\n');

@@ -4,11 +4,13 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTest>
 #include <memory>
 #include <stdexcept>
 
 #include "window/qt/error_report.h"
+#include "window/qt/log_box.h"
 
 namespace quillfold::testing {
 
@@ -75,6 +77,14 @@ void ShowActive(QWidget& window) {
   window.show();
   QApplication::setActiveWindow(&window);
   if (!QTest::qWaitForWindowActive(&window)) throw std::runtime_error("window not active");
+}
+
+void WaitForLog(QWidget& window) {
+  auto* log = Find<LogBox>(window, "Text1");
+  QElapsedTimer waited;
+  waited.start();
+  while (log->filling() && waited.elapsed() < 60000) QApplication::processEvents();
+  ASSERT_FALSE(log->filling()) << "the log box is still filling after a minute";
 }
 
 }  // namespace quillfold::testing

@@ -61,6 +61,10 @@ void TypeReplacing(QWidget* edit, const QString& text);
 // Shows the window and waits until it has the keyboard.
 void ShowActive(QWidget& window);
 
+// Lets the window put the rest of a run's log into its log box, as it does
+// while the user goes on working.
+void WaitForLog(QWidget& window);
+
 }  // namespace quillfold::testing
 
 #endif  // QUILLFOLD_WINDOW_QT_TESTS_WINDOW_TEST_SUPPORT_H_
