@@ -57,6 +57,10 @@ class StrikingDisk : public Disk {
     if (strike_ && name == page_) std::exchange(strike_, nullptr)();
     return real_.OpenForAppend(folder, name, file);
   }
+  int OpenFilteredForAppend(FolderHandle folder, const std::string& name,
+                            FileHandle& file) override {
+    return real_.OpenFilteredForAppend(folder, name, file);
+  }
   int Status(FileHandle file, FileStatus& status) override { return real_.Status(file, status); }
   int LinkStatus(FolderHandle folder, const std::string& name, FileStatus& status) override {
     return real_.LinkStatus(folder, name, status);

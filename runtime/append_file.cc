@@ -23,11 +23,16 @@ std::string_view KindName(FileKind kind) {
     case FileKind::kSocket:
       return "a socket";
     case FileKind::kRegular:
+    case FileKind::kFilteredFile:
     case FileKind::kOther:
       break;
   }
   return "no regular file";
 }
+
+// A file that holds bytes, whether the file system keeps them itself or
+// through a filter.
+bool IsFile(FileKind kind) { return kind == FileKind::kRegular || kind == FileKind::kFilteredFile; }
 
 Error NotARegularFile(const std::string& path, FileKind kind) {
   return Error(kPathFileAccessError, path + " is " + std::string(KindName(kind)));
@@ -37,27 +42,54 @@ Error NotARegularFile(const std::string& path, FileKind kind) {
 
 AppendFile::AppendFile(const Folder& folder, std::string name)
     : disk_(folder.disk()), name_(std::move(name)), path_(folder.PathOf(name_)) {
-  FileStatus status;
   if (const int open_error = disk_.OpenForAppend(folder.handle(), name_, file_)) {
     // A name that is no regular file is said as such rather than as the
     // system's reason ("Too many levels of symbolic links").
-    if (disk_.LinkStatus(folder.handle(), name_, status) == 0 &&
-        status.kind != FileKind::kRegular) {
+    FileStatus status;
+    if (disk_.LinkStatus(folder.handle(), name_, status) == 0 && !IsFile(status.kind)) {
       throw NotARegularFile(path_, status.kind);
     }
     throw FileError(open_error, path_);
   }
   is_open_ = true;
-  // Checked on the open file, so that nothing can be swapped in between the
-  // check and the writes.
-  const int status_error = disk_.Status(file_, status);
-  if (status_error != 0 || status.kind != FileKind::kRegular) {
-    disk_.Close(file_);
-    is_open_ = false;
-    if (status_error != 0) throw FileError(status_error, path_);
-    throw NotARegularFile(path_, status.kind);
+  FileStatus status = OpenFileStatus();
+  if (status.kind == FileKind::kFilteredFile) {
+    // Opened as it lies on the disk, past its filter, which would leave a
+    // cloud placeholder's bytes out: opened again through the filter, and
+    // it must still be the file examined.
+    const FileStatus examined = status;
+    Release();
+    if (const int error = disk_.OpenFilteredForAppend(folder.handle(), name_, file_)) {
+      throw FileError(error, path_);
+    }
+    is_open_ = true;
+    status = OpenFileStatus();
+    if (status.volume != examined.volume || status.id != examined.id) {
+      Release();
+      throw Error(kPathFileAccessError, path_ + " was replaced while it was opened");
+    }
   }
   size_ = status.size;
+}
+
+FileStatus AppendFile::OpenFileStatus() {
+  // Checked on the open file, so that nothing can be swapped in between the
+  // check and the writes.
+  FileStatus status;
+  if (const int error = disk_.Status(file_, status)) {
+    Release();
+    throw FileError(error, path_);
+  }
+  if (!IsFile(status.kind)) {
+    Release();
+    throw NotARegularFile(path_, status.kind);
+  }
+  return status;
+}
+
+void AppendFile::Release() {
+  disk_.Close(file_);
+  is_open_ = false;
 }
 
 AppendFile::~AppendFile() {

@@ -19,6 +19,8 @@ class AppendFile {
   // Opens the file `name` in `folder`, creating it when absent; raises the
   // file error on failure, and error 75 when the name is a symbolic link, a
   // folder, a device, a named pipe or anything else that is no regular file.
+  // A filtered file (a OneDrive placeholder) is opened through its filter,
+  // and error 75 raised should another file have taken its name meanwhile.
   AppendFile(const Folder& folder, std::string name);
   AppendFile(const AppendFile&) = delete;
   AppendFile& operator=(const AppendFile&) = delete;
@@ -49,6 +51,10 @@ class AppendFile {
   void Close();
 
  private:
+  // What the open file is; closes it and raises unless it holds bytes.
+  FileStatus OpenFileStatus();
+  void Release();
+
   Disk& disk_;
   std::string name_;
   std::string path_;

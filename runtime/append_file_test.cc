@@ -104,5 +104,38 @@ TEST(AppendFileTest, CloseRaisesAFailedClose) {
   EXPECT_EQ(disk.files[kFile], "x");
 }
 
+// A file a file system filter keeps (a OneDrive placeholder) is appended
+// to through its filter, as long as it is still the file first examined.
+TEST(AppendFileTest, AFilteredFileIsOpenedThroughItsFilterIfStillTheSameFile) {
+  const struct {
+    const char* what;
+    bool replaced;  // Another file takes the name between the two opens.
+    std::string error_detail;
+  } kCases[] = {
+      {"the same file", false, ""},
+      {"replaced meanwhile", true, kFile + " was replaced while it was opened"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.what);
+    FakeDisk disk;
+    const Folder folder = FakeFolder(disk);
+    disk.files[kFile] = "old";
+    disk.kinds[kFile] = FileKind::kFilteredFile;
+    if (c.replaced) disk.before_filtered_open = [&disk] { disk.ids[kFile] = 42; };
+    try {
+      AppendFile file(folder, "f");
+      file.buffer() = "new";
+      file.Close();
+      EXPECT_EQ(c.error_detail, "");
+    } catch (const Error& error) {
+      EXPECT_EQ(error.number(), 75);
+      EXPECT_EQ(error.detail(), c.error_detail);
+    }
+    EXPECT_EQ(disk.filtered_opens, 1);
+    EXPECT_EQ(disk.files[kFile], c.replaced ? "old" : "oldnew");
+    EXPECT_EQ(disk.open_now(), 0);
+  }
+}
+
 }  // namespace
 }  // namespace quillfold

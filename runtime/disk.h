@@ -15,9 +15,13 @@ using FileHandle = std::intptr_t;
 using FolderHandle = std::intptr_t;
 
 // What a name in a folder stands for. A reparse point is Windows' kind of
-// link other than a symbolic link, such as a junction.
+// link other than a symbolic link, such as a junction or a mount point. A
+// filtered file is a file whose bytes a file system filter of Windows keeps
+// (a OneDrive or other cloud placeholder, a deduplicated or compressed
+// file): no link, but reached through its filter.
 enum class FileKind {
   kRegular,
+  kFilteredFile,
   kSymbolicLink,
   kReparsePoint,
   kFolder,
@@ -30,6 +34,9 @@ enum class FileKind {
 struct FileStatus {
   FileKind kind = FileKind::kOther;
   std::int64_t size = 0;  // In bytes.
+  // Which file it is: no two files on the machine share both.
+  std::uint64_t volume = 0;
+  std::uint64_t id = 0;
 };
 
 // Which entries of a folder a listing takes.
@@ -75,7 +82,12 @@ class Disk {
   // not followed, so a page file can never send records to a file
   // elsewhere.
   virtual int OpenForAppend(FolderHandle folder, const std::string& name, FileHandle& file) = 0;
-  // What the open file is, and its length.
+  // Opens the filtered file `name` in `folder` for appending through its
+  // filter, which brings its bytes in (a cloud placeholder is downloaded),
+  // as OpenForAppend does not. Only Windows has such files.
+  virtual int OpenFilteredForAppend(FolderHandle folder, const std::string& name,
+                                    FileHandle& file) = 0;
+  // What the open file is, its length and which file it is.
   virtual int Status(FileHandle file, FileStatus& status) = 0;
   // What `name` in `folder` itself is, a symbolic link not followed.
   virtual int LinkStatus(FolderHandle folder, const std::string& name, FileStatus& status) = 0;

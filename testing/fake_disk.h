@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <map>
 #include <set>
@@ -35,6 +36,10 @@ class FakeDisk : public Disk {
   std::map<std::string, int> open_errors;             // path -> error code of its open
   std::map<std::string, FileKind> kinds;              // path -> what it is, when no regular file
   std::set<std::string> locked;                       // folders whose lock a run holds
+  std::map<std::string, std::uint64_t> ids;           // path -> file id, when not its own
+  // Runs before a filtered file is opened through its filter.
+  std::function<void()> before_filtered_open;
+  int filtered_opens = 0;
   std::size_t space = std::numeric_limits<std::size_t>::max();      // bytes left
   std::size_t max_write = std::numeric_limits<std::size_t>::max();  // per call
   int close_error = 0;
@@ -89,6 +94,13 @@ class FakeDisk : public Disk {
     return 0;
   }
 
+  int OpenFilteredForAppend(FolderHandle folder, const std::string& name,
+                            FileHandle& file) override {
+    if (before_filtered_open) before_filtered_open();
+    ++filtered_opens;
+    return OpenForAppend(folder, name, file);
+  }
+
   int Status(FileHandle file, FileStatus& status) override {
     return StatusOf(open_.at(file), status);
   }
@@ -98,13 +110,14 @@ class FakeDisk : public Disk {
   }
 
   int StatusOf(const std::string& path, FileStatus& status) {
-    if (auto it = kinds.find(path); it != kinds.end()) {
-      status = {it->second, 0};
-      return 0;
-    }
     const auto file = files.find(path);
-    if (file == files.end()) return kNotFoundCode;
-    status = {FileKind::kRegular, static_cast<std::int64_t>(file->second.size())};
+    const auto kind = kinds.find(path);
+    if (file == files.end() && kind == kinds.end()) return kNotFoundCode;
+    status.kind = kind == kinds.end() ? FileKind::kRegular : kind->second;
+    status.size = file == files.end() ? 0 : static_cast<std::int64_t>(file->second.size());
+    status.volume = 1;
+    const auto id = ids.find(path);
+    status.id = id == ids.end() ? std::hash<std::string>()(path) : id->second;
     return 0;
   }
 

@@ -20,6 +20,8 @@ namespace {
 FileStatus StatusOf(const struct stat& info) {
   FileStatus status;
   status.size = info.st_size;
+  status.volume = info.st_dev;
+  status.id = info.st_ino;
   switch (info.st_mode & S_IFMT) {
     case S_IFREG:
       status.kind = FileKind::kRegular;
@@ -165,6 +167,11 @@ class PosixDisk : public Disk {
     ::fcntl(fd, F_SETFL, O_APPEND);
     file = fd;
     return 0;
+  }
+
+  // No file here is kept by a filter: Status never says kFilteredFile.
+  int OpenFilteredForAppend(FolderHandle, const std::string&, FileHandle&) override {
+    return ENOTSUP;
   }
 
   int Status(FileHandle file, FileStatus& status) override {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/windows/reparse_tags.h"
 #include "platform/windows/wide_text.h"
 #include "runtime/disk.h"
 
@@ -28,10 +29,13 @@ int StatusOfHandle(HANDLE handle, FileStatus& status) {
       !GetFileInformationByHandleEx(handle, FileStandardInfo, &standard, sizeof standard)) {
     return LastError();
   }
+  BY_HANDLE_FILE_INFORMATION identity;
+  if (!GetFileInformationByHandle(handle, &identity)) return LastError();
   status.size = standard.EndOfFile.QuadPart;
+  status.volume = identity.dwVolumeSerialNumber;
+  status.id = (static_cast<std::uint64_t>(identity.nFileIndexHigh) << 32) | identity.nFileIndexLow;
   if (tag.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
-    status.kind = tag.ReparseTag == IO_REPARSE_TAG_SYMLINK ? FileKind::kSymbolicLink
-                                                           : FileKind::kReparsePoint;
+    status.kind = KindOfReparseTag(tag.ReparseTag);
   } else if ((tag.FileAttributes & FILE_ATTRIBUTE_DIRECTORY) || standard.Directory) {
     status.kind = FileKind::kFolder;
   } else {
@@ -183,12 +187,26 @@ class WindowsDisk : public Disk {
     // with it, only the end-of-file offset of every write (see Write) keeps
     // new bytes after the old ones. Others may read the file meanwhile, but
     // not write it. A reparse point in the name's place is opened itself,
-    // not followed, and found out by Status.
+    // not followed, and found out by Status; a filtered file is then opened
+    // again through its filter (OpenFilteredForAppend).
     HANDLE handle;
     if (const int error =
             OpenInFolder(folder, name, FILE_APPEND_DATA | FILE_WRITE_DATA | FILE_READ_ATTRIBUTES,
                          FILE_SHARE_READ, FILE_OPEN_IF,
                          FILE_NON_DIRECTORY_FILE | FILE_OPEN_REPARSE_POINT, handle)) {
+      return error;
+    }
+    file = reinterpret_cast<FileHandle>(handle);
+    return 0;
+  }
+
+  int OpenFilteredForAppend(FolderHandle folder, const std::string& name,
+                            FileHandle& file) override {
+    // As OpenForAppend, but the name's reparse point is left to its filter.
+    HANDLE handle;
+    if (const int error =
+            OpenInFolder(folder, name, FILE_APPEND_DATA | FILE_WRITE_DATA | FILE_READ_ATTRIBUTES,
+                         FILE_SHARE_READ, FILE_OPEN, FILE_NON_DIRECTORY_FILE, handle)) {
       return error;
     }
     file = reinterpret_cast<FileHandle>(handle);

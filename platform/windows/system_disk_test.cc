@@ -15,6 +15,7 @@
 
 #include "generation/generate_indexes.h"
 #include "listing/list_folder_files.h"
+#include "platform/windows/reparse_tags.h"
 #include "platform/windows/wide_text.h"
 #include "runtime/disk.h"
 #include "runtime/error.h"
@@ -363,6 +364,31 @@ TEST(WindowsDiskTest, RealFaultsEndTheRunWithTheirNumbers) {
     SetFileAttributesW(SystemPath(page).c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(SnapshotFolder(folder),
               Grown(before, {{"index1.html", Records({order[0], order[1]})}}));
+  }
+}
+
+// Real tags as Windows defines them; Wine cannot make a reparse point, so
+// the decision is checked here and the open through the filter against the
+// fake disk (runtime/append_file_test.cc).
+TEST(WindowsDiskTest, OnlyATagThatStandsForAnotherNameIsALink) {
+  const struct {
+    const char* what;
+    DWORD tag;
+    FileKind kind;
+  } kCases[] = {
+      {"symbolic link", 0xA000000C, FileKind::kSymbolicLink},
+      {"junction or mount point", 0xA0000003, FileKind::kReparsePoint},
+      {"WSL symbolic link", 0xA000001D, FileKind::kReparsePoint},
+      {"OneDrive and other cloud files", 0x9000001A, FileKind::kFilteredFile},
+      {"cloud files, another provider", 0x9000301A, FileKind::kFilteredFile},
+      {"deduplicated file", 0x80000013, FileKind::kFilteredFile},
+      {"compressed file (WOF)", 0x80000017, FileKind::kFilteredFile},
+      {"app execution alias", 0x8000001B, FileKind::kFilteredFile},
+      {"WSL socket", 0x80000023, FileKind::kFilteredFile},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(KindOfReparseTag(c.tag), c.kind);
   }
 }
 
