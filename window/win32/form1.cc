@@ -148,6 +148,20 @@ LRESULT Form1::Handle(UINT message, WPARAM w, LPARAM l) {
     case WM_DRAWITEM:
       if (folder_list_) folder_list_->DrawLine(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
       return TRUE;
+    case WM_ACTIVATE:
+      // As a dialog box does: the control that had the focus when another
+      // window took over (the error box, another program) gets it back.
+      // Left to the system, the frame would take it, where Space and Enter
+      // press nothing.
+      if (LOWORD(w) == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(window_, focus)) focus_before_leaving_ = focus;
+      } else if (HIWORD(w) == 0 && focus_before_leaving_ != nullptr &&
+                 IsWindowVisible(focus_before_leaving_)) {
+        SetFocus(focus_before_leaving_);
+        return 0;
+      }
+      return DefWindowProcW(window_, message, w, l);
     case WM_TIMER:
       if (w == kLogTimer && log_box_) log_box_->ShowMore();
       return 0;

@@ -65,6 +65,8 @@ class Form1 {
   std::unique_ptr<FolderList> folder_list_;
   std::unique_ptr<LogBox> log_box_;
   OptionsView options_view_ = InitialOptionsView();
+  // The control that had the focus when the window was last left.
+  HWND focus_before_leaving_ = nullptr;
 };
 
 // Tells the user about a failed action: a modal box with the error's number,
