@@ -273,8 +273,10 @@ void Form1::RunGeneration() {
   } catch (const Error& error) {
     failure = error;
   }
-  // The names linked before a failure show behind its report.
-  log_box_->Show(inputs.log().TakeText());
+  // The names linked before a failure show behind its report. A run that
+  // failed before it cleared the log (links per page "abc") leaves the last
+  // run's log in the box.
+  if (inputs.log().cleared()) log_box_->Show(inputs.log().TakeText());
   DiscardQueuedInput();
   SetCursor(cursor);
   EnableWindow(window_, TRUE);
