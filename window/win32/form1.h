@@ -4,20 +4,21 @@
 #include <windows.h>
 
 #include <map>
-#include <string>
+#include <memory>
 #include <string_view>
-#include <vector>
 
 #include "runtime/error.h"
-#include "window/shared/folder_lines.h"
-#include "window/win32/window_text.h"
+#include "window/shared/options_view.h"
 
 namespace quillfold {
 
+class FolderList;
+class LogBox;
+
 // Form1, the program's window on Windows, built from the shared drawing:
-// choose a folder in Dir1, set the two options, run the generation with
-// Command1, read its log in Text1. The controls keep their places when the
-// window is resized and follow the window's DPI.
+// choose a folder in the folder list, set the two options, run the
+// generation with the run button, read its log in the log box. The controls
+// keep their places when the window is resized and follow the window's DPI.
 class Form1 {
  public:
   explicit Form1(HINSTANCE instance);
@@ -27,7 +28,8 @@ class Form1 {
 
   HWND handle() const { return window_; }
 
-  // Shows the window in the middle of its screen, focus on the first control.
+  // Shows the window in the middle of its screen, the focus on the first
+  // control of the focus order.
   void ShowCentered(int show_command);
 
   // Gives the window a look at a message before the dialog keys (Tab,
@@ -40,33 +42,31 @@ class Form1 {
 
   void CreateControls();
   void PlaceControls();
-  void OnCommand(int id, int notification);
-  void DrawFolderLine(const DRAWITEMSTRUCT& item);
+  void OnCommand(int id, int notification, HWND control);
 
+  // The control named `name` in the drawing.
   HWND Control(std::string_view name) const;
-  void ShowControls(bool filter, bool paging);
-  void ShowOrHideFilterText();
-  void ShowOrHideLinksPerPage();
+  void ShowOptions(const OptionsView& view);
   void RunGeneration();
-  void StartShowingLog(std::wstring text);
-  void ShowMoreOfLog();
   void OpenReadMePage();
-
-  // Dir1.
-  void ShowFolder(const std::string& folder, const std::vector<FolderLine>& lines);
   void OpenHighlightedFolder();
 
   HINSTANCE instance_;
   HWND window_ = nullptr;
   HFONT font_ = nullptr;
-  HICON open_folder_icon_ = nullptr;
-  HICON closed_folder_icon_ = nullptr;
   int dots_per_inch_ = 96;
-  std::map<std::string_view, HWND> controls_;
-  std::string open_folder_;  // The folder a run uses, UTF-8 (WTF-8).
-  std::vector<FolderLine> folder_lines_;
-  int open_line_ = 0;
-  LogPieces log_pieces_;  // What of the last run's log Text1 does not show yet.
+  std::map<std::string_view, HWND> controls_;  // By their names in the drawing.
+  HWND run_button_ = nullptr;
+  HWND read_me_button_ = nullptr;
+  HWND filter_switch_ = nullptr;
+  HWND filter_text_ = nullptr;
+  HWND paging_switch_ = nullptr;
+  HWND links_per_page_ = nullptr;
+  std::unique_ptr<FolderList> folder_list_;
+  std::unique_ptr<LogBox> log_box_;
+  OptionsView options_view_ = InitialOptionsView();
+  // The control that had the focus when the window was last left.
+  HWND focus_before_leaving_ = nullptr;
 };
 
 // Tells the user about a failed action: a modal box with the error's number,

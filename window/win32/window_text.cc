@@ -17,31 +17,8 @@ std::wstring ShownName(std::string_view name) {
   return ToWide(shown);
 }
 
-void LogText::Append(std::string_view name) {
-  text_ += ShownName(name);
-  text_ += L"\r\n";
-}
-
-std::wstring LogPieces::Next(std::size_t lines) {
-  std::size_t end = given_;
-  for (std::size_t line = 0; line < lines && end < text_.size(); ++line) {
-    const std::size_t line_end = text_.find(L"\r\n", end);
-    end = line_end == std::wstring::npos ? text_.size() : line_end + 2;
-  }
-  std::wstring piece = text_.substr(given_, end - given_);
-  given_ = end;
-  return piece;
-}
-
 std::wstring ErrorBoxText(const Error& error) {
   return ToWide(ErrorHeading(error.number(), error.text())) + L"\r\n\r\n" + ToWide(error.detail());
-}
-
-std::wstring ReadMeTarget(std::string_view publisher_host, const std::wstring& program_folder) {
-  if (!publisher_host.empty()) return ToWide(PublisherReadMeAddress(publisher_host));
-  std::wstring target = program_folder;
-  if (!target.empty() && target.back() != L'\\') target += L'\\';
-  return target + L"readme.html";
 }
 
 bool LessIgnoringCaseWide(const std::string& a, const std::string& b) {

@@ -27,39 +27,6 @@ TEST(WindowTextTest, NamesShowInUtf16WithTheirPictures) {
   for (const Case& c : cases) EXPECT_EQ(ShownName(c.name), c.shown) << c.name;
 }
 
-TEST(WindowTextTest, LogIsTheNamesEachEndedByCrLf) {
-  LogText log;
-  log.Append("old.txt");
-  log.Clear();
-  EXPECT_EQ(log.text(), L"");
-  log.Append("a.pdf");
-  log.Append("two\nlines");
-  log.Append("\xc3\xa9t\xc3\xa9.pdf");
-  EXPECT_EQ(log.text(), L"a.pdf\r\ntwo\u240alines\r\n\u00e9t\u00e9.pdf\r\n");
-}
-
-TEST(WindowTextTest, LogGoesToTheBoxInPiecesOfWholeLines) {
-  const struct {
-    std::wstring text;
-    std::size_t lines;
-    std::vector<std::wstring> pieces;
-  } kCases[] = {
-      {L"", 2, {}},
-      {L"a\r\nb\r\nc\r\n", 2, {L"a\r\nb\r\n", L"c\r\n"}},
-      {L"a\r\nb\r\n", 2, {L"a\r\nb\r\n"}},
-      {L"a\r\nb\r\n", 1, {L"a\r\n", L"b\r\n"}},
-      // A CR or LF alone is no line end (names show them as pictures).
-      {L"a\rb\nc\r\nd", 1, {L"a\rb\nc\r\n", L"d"}},
-  };
-  for (const auto& c : kCases) {
-    LogPieces log(c.text);
-    std::vector<std::wstring> pieces;
-    while (!log.done()) pieces.push_back(log.Next(c.lines));
-    EXPECT_EQ(pieces, c.pieces) << ::testing::PrintToString(c.text);
-    EXPECT_EQ(log.Next(c.lines), L"");
-  }
-}
-
 TEST(WindowTextTest, ErrorBoxGivesNumberTextAndDetail) {
   struct Case {
     Error error;
@@ -73,23 +40,6 @@ TEST(WindowTextTest, ErrorBoxGivesNumberTextAndDetail) {
        L"Error 429: Can't start the browser\r\n\r\nno browser opened C:\\\u00e9\\readme.html"},
   };
   for (const Case& c : cases) EXPECT_EQ(ErrorBoxText(c.error), c.text) << c.error.number();
-}
-
-TEST(WindowTextTest, ReadMeIsBesideTheProgramUnlessThePublisherHasIt) {
-  struct Case {
-    std::string host;
-    std::wstring program_folder;
-    std::wstring target;
-  };
-  const Case cases[] = {
-      {"", L"C:\\Program Files\\Quillfold", L"C:\\Program Files\\Quillfold\\readme.html"},
-      {"", L"D:\\", L"D:\\readme.html"},
-      {"", L"C:\\\u00c4pfel", L"C:\\\u00c4pfel\\readme.html"},
-      {"example.org", L"C:\\Program Files\\Quillfold", L"http://example.org/Quillfold/readme.html"},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(ReadMeTarget(c.host, c.program_folder), c.target) << c.host;
-  }
 }
 
 TEST(WindowTextTest, FolderNamesSortIgnoringCaseBeyondAscii) {

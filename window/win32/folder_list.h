@@ -1,0 +1,63 @@
+#ifndef QUILLFOLD_WINDOW_WIN32_FOLDER_LIST_H_
+#define QUILLFOLD_WINDOW_WIN32_FOLDER_LIST_H_
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "window/shared/folder_lines.h"
+
+namespace quillfold {
+
+// Dir1, the folder list: the path from the drive or share root down to the
+// open folder, then that folder's sub-folders, each line drawn with the
+// shell's folder icon. A click only highlights a line; opening it (a
+// double-click, or Enter) makes it the open folder, the one a run uses. It
+// starts at the current folder, or where StartFolder says when that is gone
+// or cannot be read.
+class FolderList {
+ public:
+  // Takes over `list`, an owner-drawn list box (LBS_OWNERDRAWFIXED |
+  // LBS_HASSTRINGS), and shows the folder the window starts in.
+  explicit FolderList(HWND list);
+  FolderList(const FolderList&) = delete;
+  FolderList& operator=(const FolderList&) = delete;
+  ~FolderList();
+
+  HWND handle() const { return list_; }
+
+  // The folder that was opened last (absolute, UTF-8; WTF-8 for names the
+  // system holds as ill-formed UTF-16); a highlighted line does not change it.
+  const std::string& open_folder() const { return open_folder_; }
+
+  // Lines and icons follow the window's density.
+  void SetDotsPerInch(int dots_per_inch);
+
+  // Draws one line, for the owner window's WM_DRAWITEM.
+  void DrawLine(const DRAWITEMSTRUCT& item) const;
+
+  // Opens the highlighted folder. When its sub-folders cannot be read, the
+  // highlight goes back to the open folder, which stays open, and the
+  // folder's error is raised for the window to report.
+  void OpenHighlighted();
+
+ private:
+  void Show(const std::string& folder, std::vector<FolderLine> lines);
+
+  HWND list_;
+  HICON open_folder_icon_ = nullptr;
+  HICON closed_folder_icon_ = nullptr;
+  int dots_per_inch_ = 96;
+  std::string open_folder_;
+  std::vector<FolderLine> lines_;
+  int open_line_ = 0;  // The line of the open folder.
+};
+
+// The height of one line of Dir1 at `dots_per_inch`, which the list box asks
+// for (WM_MEASUREITEM) while it is being made.
+int FolderLineHeight(int dots_per_inch);
+
+}  // namespace quillfold
+
+#endif  // QUILLFOLD_WINDOW_WIN32_FOLDER_LIST_H_
