@@ -59,16 +59,12 @@ endforeach()
 quillfold_gzip(${quillfold_packaging_out}/changelog ${quillfold_packaging_out}/changelog.gz)
 
 # The icon theme's PNG sizes, drawn from the one SVG at build time.
-find_program(QUILLFOLD_RSVG_CONVERT rsvg-convert REQUIRED)
+include(${PROJECT_SOURCE_DIR}/cmake/Icons.cmake)
 set(quillfold_icon_sizes 16 32 48 64 128 256)
 set(quillfold_icons "")
 foreach(size ${quillfold_icon_sizes})
   set(png ${quillfold_packaging_out}/icons/${size}x${size}/quillfold.png)
-  add_custom_command(OUTPUT ${png}
-                     COMMAND ${CMAKE_COMMAND} -E make_directory ${quillfold_packaging_out}/icons/${size}x${size}
-                     COMMAND ${QUILLFOLD_RSVG_CONVERT} --width ${size} --height ${size} --output ${png}
-                             ${PROJECT_SOURCE_DIR}/window/icons/quillfold.svg
-                     DEPENDS ${PROJECT_SOURCE_DIR}/window/icons/quillfold.svg VERBATIM)
+  quillfold_icon_png(${size} ${png})
   list(APPEND quillfold_icons ${png})
 endforeach()
 add_custom_target(quillfold_package_files ALL DEPENDS ${quillfold_compressed} ${quillfold_icons})
