@@ -42,12 +42,17 @@ constexpr int kLinksPerPage = 95;
 
 std::string PageName(int page) { return "index" + std::to_string(page) + ".html"; }
 
+// Puts `count` empty files named PREFIX0, PREFIX1, ... into `folder`.
+void MakeFiles(const TempFolder& folder, const std::string& prefix, int count) {
+  std::vector<std::string> names;
+  for (int i = 0; i < count; ++i) names.push_back(prefix + std::to_string(i));
+  MakeEmptyFiles(folder.path(), names);
+}
+
 TEST(KilledRunTest, LeavesWholeRecordsInOrderAndEveryOldByte) {
   testing::PreferMemoryFileSystem(kFiles);
   TempFolder folder;
-  std::vector<std::string> names;
-  for (int i = 0; i < kFiles; ++i) names.push_back("killed-" + std::to_string(i));
-  MakeEmptyFiles(folder.path(), names);
+  MakeFiles(folder, "killed-", kFiles);
   // Old pages, among them one the run reaches late and the master index.
   WriteFile(folder / PageName(1), "old first page\r\n");
   WriteFile(folder / PageName(2000), std::string("\0\xFF binary", 9));
@@ -126,9 +131,7 @@ FolderBytes Pages(const std::string& folder) {
 TEST(KilledRunTest, AnEndingSignalAtAnyMomentLeavesWholeRecordsOnly) {
   testing::PreferMemoryFileSystem(kSignalledFiles);
   TempFolder folder;
-  std::vector<std::string> names;
-  for (int i = 0; i < kSignalledFiles; ++i) names.push_back("signalled-" + std::to_string(i));
-  MakeEmptyFiles(folder.path(), names);
+  MakeFiles(folder, "signalled-", kSignalledFiles);
   WriteFile(folder / PageName(1), "old first page without a line end");
   const std::vector<std::string> arguments = {QUILLFOLD_CLI_PATH, "--paging", "--links-per-page",
                                               "200", folder.path()};
