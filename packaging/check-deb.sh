@@ -29,6 +29,8 @@ contents)
   deb=$package
   [ "$(dpkg-deb -f "$deb" Package)" = quillfold ] || fail "wrong package name"
   version=$(dpkg-deb -f "$deb" Version)
+  # Built without a publisher's host, the package names no home page.
+  [ -z "$(dpkg-deb -f "$deb" Homepage)" ] || fail "Homepage without a publisher's host"
   depends=$(dpkg-deb -f "$deb" Depends)
   for library in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6; do
     echo "$depends" | grep -q "\\b$library\\b" || fail "Depends lacks $library: $depends"
@@ -104,8 +106,9 @@ lintian)
   levels=$3
   shift 3
   suppressed=$(echo "$@" | tr ' ' ',')
-  # Lintian warns on stderr that it runs as root; its findings go to stdout.
-  if ! lintian --fail-on "$levels" --display-level '>=info' --tag-display-limit 0 \
+  # Lintian warns on stderr that it runs as root; its findings go to stdout,
+  # overridden ones (debian/source/lintian-overrides) shown too.
+  if ! lintian --fail-on "$levels" --display-level '>=info' --tag-display-limit 0 --show-overrides \
     ${suppressed:+--suppress-tags "$suppressed"} "$package" \
     >"$scratch/lintian.out" 2>"$scratch/lintian.err"; then
     cat "$scratch/lintian.out" "$scratch/lintian.err" >&2
