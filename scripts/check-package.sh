@@ -62,4 +62,4 @@ run_autopkgtest() {
   autopkgtest --output-dir "$work/autopkgtest" "$deb" "$work/source/quillfold_$version.dsc" -- null
 }
 step autopkgtest run_autopkgtest
-sed -n '/@@@@@@ summary/,$p' "$work/autopkgtest.log"
+cat "$work/autopkgtest/summary"
