@@ -32,7 +32,7 @@ case $what in
 deb)
   rm -rf "$work/source" "$work/reprotest"
   "$checkout/packaging/copy-source.sh" "$checkout" "$work/source/quillfold"
-  if ! reprotest --min-cpus=2 --vary=-user_group,-domain_host,-fileordering \
+  if ! reprotest --verbosity=1 --min-cpus=2 --vary=-user_group,-domain_host,-fileordering \
     --store-dir="$work/reprotest" \
     -c 'DEB_BUILD_OPTIONS="nocheck parallel=2" dpkg-buildpackage -us -uc -b -Pnocheck' \
     "$work/source/quillfold" '../*.deb' -- null >"$work/reprotest.log" 2>&1; then
