@@ -10,6 +10,8 @@
 set -eu
 checkout=$(cd "$(dirname "$0")/.." && pwd)
 work=${1:-$(mktemp -d /tmp/quillfold-package.XXXXXX)}
+# Open to all: some tests hand folders of the build tree to the user nobody.
+chmod 755 "$work"
 source_tree="$work/source/quillfold"
 
 fail() {

@@ -23,6 +23,8 @@ done
 # Builds that dpkg-buildpackage makes write next to their source, so they
 # run on copies in a scratch folder, kept when a step fails.
 scratch=$(mktemp -d /tmp/quillfold-test.XXXXXX)
+# Open to all: some tests hand folders of the build tree to the user nobody.
+chmod 755 "$scratch"
 echo "test.sh: package builds in $scratch"
 # The source package and the .deb, with the test suite built and run with
 # Debian's own flags (-O2, _FORTIFY_SOURCE, build type None), as a
