@@ -11,6 +11,7 @@ set -eu
 checkout=$(cd "$(dirname "$0")/.." && pwd)
 work=${1:-$(mktemp -d /tmp/quillfold-package.XXXXXX)}
 # Open to all: some tests hand folders of the build tree to the user nobody.
+mkdir -p "$work"
 chmod 755 "$work"
 source_tree="$work/source/quillfold"
 
