@@ -4,7 +4,7 @@
 #   scripts/check-reproducible.sh deb|windows [WORK]
 # deb: reprotest builds the Debian package twice with nocheck (the test
 #   suite runs in scripts/check-package.sh), the second build in another
-#   folder, a year and a day later (faketime), in another time zone, locale,
+#   folder, over a year later (faketime), in another time zone, locale,
 #   umask, home folder, PATH, kernel personality, CPU count and with other
 #   environment variables and address-space layout; it compares the .deb
 #   files (the package and its debugging symbols). Not varied: the user
