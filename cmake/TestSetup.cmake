@@ -26,4 +26,9 @@ function(quillfold_add_tests target)
     PROPERTIES ${properties})
 endfunction()
 
-add_test(NAME clang_format COMMAND ${PROJECT_SOURCE_DIR}/scripts/check-format.sh)
+# The style of the tracked sources: a check of the git checkout with the
+# developers' clang-format, which a build from a source package has neither.
+option(QUILLFOLD_CHECK_FORMAT "Test that the sources are formatted with clang-format" ON)
+if(QUILLFOLD_CHECK_FORMAT)
+  add_test(NAME clang_format COMMAND ${PROJECT_SOURCE_DIR}/scripts/check-format.sh)
+endif()

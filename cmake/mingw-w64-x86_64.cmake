@@ -18,8 +18,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Everything linked in, the C++ and GCC run-times and winpthread too, so a
 # program runs on a bare Windows without mingw's DLLs beside it. Linking
-# makes programs with ASLR, high-entropy ASLR and DEP by default.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+# makes programs with ASLR, high-entropy ASLR and DEP by default. Without
+# the link time in the header (and so in its checksum), the same sources give
+# the same program.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -Wl,--no-insert-timestamp")
 # The stack protector, as the hardening of the Linux builds has it; the
 # rest of that (RELRO, stack clash protection) is ELF's and Linux's.
 set(CMAKE_CXX_FLAGS_INIT "-fstack-protector-strong")

@@ -1,23 +1,35 @@
 #!/bin/sh
 # Installs the Debian 12 packages Quillfold needs to build, test and package,
 # skipping the update when everything is already there.
-# Package checks: lintian; hardening-check from devscripts; man and groff to
-# render the manual pages; rsvg-convert (librsvg2-bin) draws the icons.
-# The Windows build (preset windows): mingw-w64, and Wine to run its tests;
-# its window's end-to-end test reads the clipboard through Tk (python3-tk).
+# The Debian package's own build and its tests need what debian/control's
+# Build-Depends name (CMake, Qt, GoogleTest, Xvfb, xdotool, Chromium, the
+# locales, ...); apt installs those from there. Besides them:
+# the sanitizer and fuzz builds: clang; the style check: clang-format; the
+# benchmarks: tree; the window's font: fonts-dejavu-core;
+# the package checks: dpkg-buildpackage with debhelper, lintian,
+# hardening-check from devscripts, file, autopkgtest and the window test's
+# xauth and python3-xlib, reprotest with faketime and diffoscope;
+# the Windows build (preset windows): mingw-w64, NSIS, and Wine to run its
+# tests; its window's end-to-end test reads the clipboard through Tk
+# (python3-tk).
 set -e
-packages="cmake g++ make clang clang-format libclang-rt-14-dev libgtest-dev libgmock-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev libxcb1-dev xvfb xdotool
-  fonts-dejavu-core locales tree desktop-file-utils appstream dpkg-dev file
-  python3 chromium librsvg2-bin lintian devscripts man-db groff-base
-  g++-mingw-w64-x86-64-posix wine wine64 nsis python3-tk"
+cd "$(dirname "$0")/.."
+packages="g++ make clang clang-format libclang-rt-14-dev tree fonts-dejavu-core
+  dpkg-dev debhelper lintian devscripts file autopkgtest xauth python3-xlib
+  reprotest faketime diffoscope-minimal
+  g++-mingw-w64-x86-64-posix nsis wine wine64 python3-tk"
 missing=""
 for package in $packages; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||
     missing="$missing $package"
 done
-[ -z "$missing" ] && exit 0
+build_depends_met() {
+  command -v dpkg-checkbuilddeps >/dev/null && dpkg-checkbuilddeps 2>/dev/null
+}
+[ -z "$missing" ] && build_depends_met && exit 0
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 $sudo apt-get update -qq
-$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
+install="$sudo env DEBIAN_FRONTEND=noninteractive apt-get -y -qq --no-install-recommends"
+[ -z "$missing" ] || $install install $missing
+build_depends_met || $install build-dep ./

@@ -2,6 +2,7 @@
 # makensis) and the portable zip (Quillfold-VERSION-windows-x64.zip), both
 # from one folder of the files to ship:
 #   cmake --build --preset windows --target windows_installer
+include(${PROJECT_SOURCE_DIR}/packaging/Release.cmake)
 set(quillfold_windows_out ${CMAKE_BINARY_DIR}/packaging/windows)
 set(quillfold_windows_files ${quillfold_windows_out}/files)
 set(QUILLFOLD_WINDOWS_SETUP ${CMAKE_BINARY_DIR}/Quillfold-${QUILLFOLD_VERSION_TEXT}-setup.exe)
@@ -9,6 +10,8 @@ set(QUILLFOLD_WINDOWS_ZIP ${CMAKE_BINARY_DIR}/Quillfold-${QUILLFOLD_VERSION_TEXT
 
 # The programs are shipped without their debugging information, which is
 # most of their size in a RelWithDebInfo build; the built ones keep it.
+# strip writes a time into the program's header: the release's, not the
+# time it runs.
 set(quillfold_windows_programs quillfold-cli)
 if(TARGET quillfold)
   list(PREPEND quillfold_windows_programs quillfold)
@@ -18,7 +21,8 @@ foreach(program ${quillfold_windows_programs})
   set(staged ${quillfold_windows_files}/${program}.exe)
   add_custom_command(OUTPUT ${staged}
                      COMMAND ${CMAKE_COMMAND} -E make_directory ${quillfold_windows_files}
-                     COMMAND ${CMAKE_STRIP} --strip-debug -o ${staged} $<TARGET_FILE:${program}>
+                     COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${QUILLFOLD_RELEASE_EPOCH}
+                             ${CMAKE_STRIP} --strip-debug -o ${staged} $<TARGET_FILE:${program}>
                      DEPENDS ${program} VERBATIM)
   list(APPEND quillfold_windows_staged ${staged})
 endforeach()
@@ -56,18 +60,20 @@ else()
 endif()
 
 # The zip holds the files themselves, without a folder around them: Windows'
-# "Extract all" makes one named after the zip.
+# "Extract all" makes one named after the zip. Its entries carry the
+# release's time and nothing of the build machine's, so that the same
+# sources give the same zip.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
 set(quillfold_windows_names "")
 foreach(staged ${quillfold_windows_staged})
   get_filename_component(name ${staged} NAME)
   list(APPEND quillfold_windows_names ${name})
 endforeach()
 add_custom_command(OUTPUT ${QUILLFOLD_WINDOWS_ZIP}
-                   COMMAND ${CMAKE_COMMAND} -E rm -f ${QUILLFOLD_WINDOWS_ZIP}
-                   COMMAND ${CMAKE_COMMAND} -E tar cf ${QUILLFOLD_WINDOWS_ZIP} --format=zip
-                           ${quillfold_windows_names}
-                   WORKING_DIRECTORY ${quillfold_windows_files}
-                   DEPENDS ${quillfold_windows_staged} VERBATIM)
+                   COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/make-zip.py
+                           ${QUILLFOLD_WINDOWS_ZIP} ${QUILLFOLD_RELEASE_EPOCH}
+                           ${quillfold_windows_files} ${quillfold_windows_names}
+                   DEPENDS ${quillfold_windows_staged} ${CMAKE_CURRENT_LIST_DIR}/make-zip.py VERBATIM)
 
 add_custom_target(windows_installer DEPENDS ${QUILLFOLD_WINDOWS_SETUP} ${QUILLFOLD_WINDOWS_ZIP})
 

@@ -8,6 +8,9 @@ Unicode true
 ; and Windows on x64 and ARM64 runs it.
 Target amd64-unicode
 SetCompressor /SOLID lzma
+; The installed files get the time they are installed at, not the time the
+; build made them: that time would make each build's installer differ.
+SetDateSave off
 ManifestDPIAware true
 
 !define QUILLFOLD_VERSION "@QUILLFOLD_VERSION_TEXT@"
