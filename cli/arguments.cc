@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "platform/folder_argument.h"
 #include "platform/path.h"
 
 namespace quillfold {
@@ -36,7 +37,9 @@ std::string UsageText() {
          "  --links-per-page TEXT  links per page file (default 95), a number in the\n"
          "                         user's locale\n"
          "  -0, --null             end each printed name with a NUL byte, not a newline\n"
-         "  --help                 show this help\n"
+         "  --help                 show this help" +
+         (kPathSeparator == '\\' ? " (also /?)" : "") +
+         "\n"
          "  --version              show the version\n";
 }
 
@@ -46,6 +49,10 @@ CommandLine ParseArguments(std::span<const std::string_view> arguments) {
   bool options_ended = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     std::string_view argument = arguments[i];
+    // Windows programs answer "/?" with their help; elsewhere it is a path.
+    if (kPathSeparator == '\\' && !options_ended && argument == "/?") {
+      return OnlyAction(CommandLine::Action::kHelp);
+    }
     if (options_ended || argument.size() < 2 || argument[0] != '-') {
       if (have_folder) return UsageError("more than one folder given");
       command.folder = argument;
@@ -92,7 +99,9 @@ CommandLine ParseArguments(std::span<const std::string_view> arguments) {
     }
   }
   if (!have_folder) return UsageError("no folder given");
-  if (command.folder.empty()) return UsageError("the folder is an empty text");
+  if (std::string mistake = FolderArgumentMistake(command.folder); !mistake.empty()) {
+    return UsageError(std::move(mistake));
+  }
   return command;
 }
 

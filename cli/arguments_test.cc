@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "platform/path.h"
+
 namespace quillfold {
 namespace {
 
@@ -61,6 +63,8 @@ TEST(ParseArgumentsTest, RejectsMistakesWithAReason) {
       {{"--paging=1", "dir"}, "--paging takes no value"},
       {{"--null=1", "dir"}, "--null takes no value"},
       {{""}, "the folder is an empty text"},
+      {{" "}, "the folder is blank"},
+      {{"--paging", " \t "}, "the folder is blank"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.usage_error);
@@ -74,6 +78,12 @@ TEST(ParseArgumentsTest, HelpAndVersionWinOverEverythingElse) {
   EXPECT_EQ(Parse({"--help"}).action, Action::kHelp);
   EXPECT_EQ(Parse({"dir", "--version"}).action, Action::kVersion);
   EXPECT_EQ(Parse({"--filter", "--help", "dir"}).action, Action::kRun);
+}
+
+// "/?" is the help of Windows programs; elsewhere it is a folder named "?".
+TEST(ParseArgumentsTest, SlashQuestionMarkIsHelpOnlyOnWindows) {
+  EXPECT_EQ(Parse({"/?"}).action, kPathSeparator == '\\' ? Action::kHelp : Action::kRun);
+  EXPECT_EQ(Parse({"--", "/?"}).folder, "/?");
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "cli/log_writer.h"
 #include "cli/system.h"
 #include "generation/generate_indexes.h"
+#include "platform/absolute_folder.h"
 #include "runtime/error.h"
 
 namespace quillfold {

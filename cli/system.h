@@ -18,11 +18,6 @@ namespace quillfold {
 // The program, given the arguments after its name; returns the exit status.
 int RunCommandLine(std::span<const std::string_view> arguments);
 
-// `folder` as an absolute path without a trailing separator, except for a
-// root ("/", "C:\"). An empty folder is the current one. Raises the file
-// error when the current folder cannot be found out.
-std::string AbsoluteFolder(const std::string& folder);
-
 // Whether a write failed only because its reader went away (a pipe closed by
 // `| head`), which must not stop a run.
 bool IsReaderGone(int system_code);

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+#include "platform/absolute_folder.h"
 #include "runtime/error.h"
 #include "window/qt/error_report.h"
 #include "window/qt/folder_indent_delegate.h"
@@ -79,8 +80,22 @@ void FolderList::keyPressEvent(QKeyEvent* event) {
   QListWidget::keyPressEvent(event);
 }
 
+void FolderList::OpenGivenFolder(const std::string& folder) {
+  std::string path;
+  try {
+    path = AbsoluteFolder(folder, ParentSteps::kUpThePath);
+  } catch (const Error& error) {
+    ReportError(window(), error);
+    return;
+  }
+  OpenPath(path);
+}
+
 void FolderList::OpenFolder(QListWidgetItem* item) {
-  const std::string path = item->data(kPathRole).toByteArray().toStdString();
+  OpenPath(item->data(kPathRole).toByteArray().toStdString());
+}
+
+void FolderList::OpenPath(const std::string& path) {
   std::vector<FolderEntry> entries;
   try {
     entries = FolderEntries(path);

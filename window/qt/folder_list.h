@@ -26,11 +26,17 @@ class FolderList : public QListWidget {
   // merely highlighted line does not change it.
   const std::string& CurrentPath() const { return current_path_; }
 
+  // Opens `folder` (absolute, or from the current directory) as a
+  // double-click on its line would, reporting a folder that cannot be
+  // opened; the window was started on it.
+  void OpenGivenFolder(const std::string& folder);
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void OpenFolder(QListWidgetItem* item);
+  void OpenPath(const std::string& path);
   void ShowEntries(const std::vector<FolderEntry>& entries);
 
   std::string current_path_;

@@ -58,5 +58,6 @@ int main(int argc, char* argv[]) {
   quillfold::DescribeApplication();
   quillfold::MainWindow window;
   window.ShowCentered();
+  if (!command.folder.empty()) window.OpenGivenFolder(command.folder);
   return QApplication::exec();
 }

@@ -95,6 +95,10 @@ void MainWindow::ShowCentered() {
   show();
 }
 
+void MainWindow::OpenGivenFolder(const std::string& folder) {
+  folder_list_->OpenGivenFolder(folder);
+}
+
 void MainWindow::CreateWindowProperties() {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(WindowCaption(PublisherHost()));

@@ -2,6 +2,7 @@
 #define QUILLFOLD_WINDOW_QT_MAIN_WINDOW_H_
 
 #include <QWidget>
+#include <string>
 
 #include "runtime/disk.h"
 #include "window/shared/options_view.h"
@@ -28,6 +29,11 @@ class MainWindow : public QWidget {
 
   // Shows the window in the middle of its screen.
   void ShowCentered();
+
+  // Opens `folder`, given on the command line, in the folder list as the
+  // user would; one that cannot be opened is reported and the list stays
+  // where the window started.
+  void OpenGivenFolder(const std::string& folder);
 
  private:
   void CreateWindowProperties();

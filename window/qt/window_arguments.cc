@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/folder_argument.h"
+
 namespace quillfold {
 namespace {
 
@@ -66,11 +68,11 @@ bool IsJoinedQtOption(std::string_view argument) {
 }  // namespace
 
 std::string_view WindowUsageText() {
-  return "Usage: quillfold [--help] [--version] [Qt options]\n"
+  return "Usage: quillfold [--help] [--version] [Qt options] [FOLDER]\n"
          "\n"
-         "Opens the Quillfold window in the current folder: pick a folder, press\n"
-         "Step 2, and every file in that folder gets a link in its index1.html.\n"
-         "quillfold-cli does the same from a command line or a script.\n"
+         "Opens the Quillfold window on FOLDER, or in the current folder: pick a\n"
+         "folder, press Step 2, and every file in that folder gets a link in its\n"
+         "index1.html. quillfold-cli does the same from a command line or a script.\n"
          "\n"
          "  --help     show this help\n"
          "  --version  show the version\n"
@@ -90,8 +92,12 @@ WindowArguments ParseWindowArguments(std::span<const std::string_view> arguments
     }
     if (argument == "--version") return OnlyAction(WindowArguments::Action::kVersion);
     if (argument.size() < 2 || argument[0] != '-') {
-      return UsageError("unexpected argument \"" + std::string(argument) +
-                        "\": the window opens in the current folder");
+      if (!result.folder.empty()) return UsageError("more than one folder given");
+      if (std::string mistake = FolderArgumentMistake(argument); !mistake.empty()) {
+        return UsageError(std::move(mistake));
+      }
+      result.folder = argument;
+      continue;
     }
     const std::string_view name = argument.starts_with("--") ? argument.substr(1) : argument;
     if (IsJoinedQtOption(name)) continue;

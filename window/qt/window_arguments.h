@@ -18,10 +18,11 @@ struct WindowArguments {
   std::string usage_error;  // What is wrong, for kUsageError.
   std::string platform;     // Qt's -platform value; empty when not given.
   std::string display;      // Qt's -display value, an X display name; empty when not given.
+  std::string folder;       // The folder to open, as given; empty when not given.
 };
 
 // `arguments` leaves out the program's name. Like Qt, takes "--name" for
-// "-name".
+// "-name". One argument that is not an option is the folder to open.
 WindowArguments ParseWindowArguments(std::span<const std::string_view> arguments);
 
 // What --help prints; a usage mistake prints it after its message.

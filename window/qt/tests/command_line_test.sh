@@ -45,7 +45,7 @@ run 1 "$program" -display ":$number"
 expect_output err "quillfold: cannot open a display (no X server accepts a connection at :$number); $hint"
 
 run 0 "$program" --help
-[ "$(head -n 1 "$work/out")" = "Usage: quillfold [--help] [--version] [Qt options]" ] ||
+[ "$(head -n 1 "$work/out")" = "Usage: quillfold [--help] [--version] [Qt options] [FOLDER]" ] ||
   fail "--help printed: $(cat "$work/out")"
 grep -q -- "--version" "$work/out" || fail "--help does not mention --version"
 expect_output err ""
@@ -67,14 +67,14 @@ for option in --help --version; do
   expect_output err "quillfold: cannot write to standard output: Bad file descriptor"
 done
 
-for mistake in --bogus -x site; do
+for mistake in --bogus -x " "; do
   run 2 "$program" "$mistake"
   expect_output out ""
   case $(head -n 1 "$work/err") in
-    "quillfold: unknown option $mistake" | "quillfold: unexpected argument \"$mistake\""*) ;;
+    "quillfold: unknown option $mistake" | "quillfold: the folder is blank") ;;
     *) fail "$mistake gave: $(cat "$work/err")" ;;
   esac
-  [ "$(sed -n 2p "$work/err")" = "Usage: quillfold [--help] [--version] [Qt options]" ] ||
+  [ "$(sed -n 2p "$work/err")" = "Usage: quillfold [--help] [--version] [Qt options] [FOLDER]" ] ||
     fail "$mistake does not show the usage: $(cat "$work/err")"
 done
 

@@ -69,3 +69,22 @@ fi
 check_site_kept a.pdf b.txt c.pdf notes.pdf.txt
 kill -0 "$app_pid" || fail "the program ended during the run"
 echo "end-to-end: the window wrote site/index1.html for: $(echo $expected)"
+
+# Started on a folder, as a file manager's "Open With" starts it: the
+# folder list is open on it, so Step 2 alone links its files. The filter
+# and paging are off in a new window.
+kill "$app_pid"
+wait "$app_pid" 2>/dev/null || true
+mkdir "$work/given"
+printf x >"$work/given/only.txt"
+(cd / && QT_QPA_PLATFORM=xcb exec "$program" "$work/given" <&- >&-) 2>"$work/program.log" &
+app_pid=$!
+window=$(timeout 20 xdotool search --sync --name '^Quillfold( from .+)?$' | head -n 1)
+[ -n "$window" ] || fail "no window appeared for a given folder: $(cat "$work/program.log")"
+xdotool windowfocus --sync "$window"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+click 400 200                   # Command1
+record only.txt >"$work/expected.html"
+wait_until 15 cmp -s "$work/expected.html" "$work/given/index1.html" ||
+  fail "the window started on a folder did not link its file there"
+echo "end-to-end: the window started on a folder wrote its index1.html"

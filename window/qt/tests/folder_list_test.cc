@@ -192,6 +192,38 @@ TEST_F(FolderListTest, FolderThatCannotBeOpenedIsReportedAndTheHighlightReturns)
   }
 }
 
+TEST_F(FolderListTest, AFolderGivenAtStartIsOpenedAsTheUserWouldOrReported) {
+  const struct {
+    std::string given;
+    std::string current;  // The folder open afterwards.
+    std::string report;   // Empty when none.
+  } kCases[] = {
+      {"alpha", Project() + "/alpha", ""},
+      {temp_ / "project/gamma/", Project() + "/gamma", ""},
+      // ".." goes up the path, as the list's own lines do.
+      {"alpha/deeper/../../Beta", Project() + "/Beta", ""},
+      {"missing", Project(),
+       "Quillfold Error 76: Path not found (" + Project() + "/missing: No such file or directory)"},
+      {"notes.txt", Project(),
+       "Quillfold Error 76: Path not found (" + Project() + "/notes.txt: Not a directory)"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.given);
+    CurrentDirectory cwd(Project());
+    FolderList list;
+    testing::ReportCapture capture;
+    list.OpenGivenFolder(c.given);
+    EXPECT_EQ(list.CurrentPath(), c.current);
+    EXPECT_EQ(list.currentItem()->text().toStdString(), c.current.substr(c.current.rfind('/') + 1));
+    std::string reports;
+    for (const testing::ShownReport& report : capture.reports) {
+      reports += report.title.toStdString() + " " + report.text.toStdString() + " (" +
+                 report.detail.toStdString() + ")";
+    }
+    EXPECT_EQ(reports, c.report);
+  }
+}
+
 TEST_F(FolderListTest, ControlCharactersInNamesShowAsPicturesOneFolderALine) {
   for (const char* name : {"project/cr\rdir", "project/nl\ndir",
                            "project/esc\x1b"

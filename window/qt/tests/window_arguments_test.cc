@@ -11,13 +11,14 @@ namespace {
 
 using Action = WindowArguments::Action;
 
-TEST(WindowArgumentsTest, OwnOptionsQtOptionsAndMistakes) {
+TEST(WindowArgumentsTest, OwnOptionsQtOptionsFolderAndMistakes) {
   struct Case {
     std::vector<std::string_view> arguments;
     Action action;
     std::string platform;
     std::string display;
     std::string usage_error;
+    std::string folder = "";
   };
   const Case cases[] = {
       {{}, Action::kStart, "", "", ""},
@@ -46,16 +47,14 @@ TEST(WindowArgumentsTest, OwnOptionsQtOptionsAndMistakes) {
       {{"-platform"}, Action::kUsageError, "", "", "option -platform needs a value"},
       {{"--display"}, Action::kUsageError, "", "", "option --display needs a value"},
       {{"-platform", ""}, Action::kUsageError, "", "", "option -platform needs a value"},
-      {{"site"},
-       Action::kUsageError,
-       "",
-       "",
-       "unexpected argument \"site\": the window opens in the current folder"},
-      {{"-"},
-       Action::kUsageError,
-       "",
-       "",
-       "unexpected argument \"-\": the window opens in the current folder"},
+      // One argument that is no option is the folder to open.
+      {{"site"}, Action::kStart, "", "", "", "site"},
+      {{"-"}, Action::kStart, "", "", "", "-"},
+      {{"-display", ":3", "/srv/My Site"}, Action::kStart, "", ":3", "", "/srv/My Site"},
+      {{"site", "-style", "fusion"}, Action::kStart, "", "", "", "site"},
+      {{"a", "b"}, Action::kUsageError, "", "", "more than one folder given"},
+      {{""}, Action::kUsageError, "", "", "the folder is an empty text"},
+      {{"  "}, Action::kUsageError, "", "", "the folder is blank"},
   };
   for (const Case& c : cases) {
     std::string trace;
@@ -66,6 +65,7 @@ TEST(WindowArgumentsTest, OwnOptionsQtOptionsAndMistakes) {
     EXPECT_EQ(parsed.platform, c.platform);
     EXPECT_EQ(parsed.display, c.display);
     EXPECT_EQ(parsed.usage_error, c.usage_error);
+    EXPECT_EQ(parsed.folder, c.folder);
   }
 }
 
