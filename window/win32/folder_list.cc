@@ -136,16 +136,15 @@ void FolderList::DrawLine(const DRAWITEMSTRUCT& item) const {
 void FolderList::OpenHighlighted() {
   const LRESULT line = SendMessageW(list_, LB_GETCURSEL, 0, 0);
   if (line < 0 || static_cast<std::size_t>(line) >= lines_.size()) return;
-  const std::string path = lines_[static_cast<std::size_t>(line)].path;
-  std::vector<FolderLine> lines;
   try {
-    lines = WindowsFolderLines(path);
+    Open(lines_[static_cast<std::size_t>(line)].path);
   } catch (const Error&) {
     SendMessageW(list_, LB_SETCURSEL, open_line_, 0);
     throw;
   }
-  Show(path, std::move(lines));
 }
+
+void FolderList::Open(const std::string& folder) { Show(folder, WindowsFolderLines(folder)); }
 
 void FolderList::Show(const std::string& folder, std::vector<FolderLine> lines) {
   open_folder_ = folder;

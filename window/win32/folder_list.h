@@ -42,6 +42,11 @@ class FolderList {
   // folder's error is raised for the window to report.
   void OpenHighlighted();
 
+  // Opens `folder` (absolute) as opening its line would. When its
+  // sub-folders cannot be read, the list stays as it was and the folder's
+  // error is raised.
+  void Open(const std::string& folder);
+
  private:
   void Show(const std::string& folder, std::vector<FolderLine> lines);
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "generation/generate_indexes.h"
+#include "platform/absolute_folder.h"
 #include "platform/windows/wide_text.h"
 #include "window/shared/focus_order.h"
 #include "window/shared/form_layout.h"
@@ -294,6 +295,14 @@ void Form1::OpenReadMePage() {
         return result > 32;
       });
   if (failure) ReportError(window_, *failure);
+}
+
+void Form1::OpenGivenFolder(const std::string& folder) {
+  try {
+    folder_list_->Open(AbsoluteFolder(folder, ParentSteps::kUpThePath));
+  } catch (const Error& error) {
+    ReportError(window_, error);
+  }
 }
 
 void Form1::OpenHighlightedFolder() {

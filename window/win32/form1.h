@@ -5,6 +5,7 @@
 
 #include <map>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "runtime/error.h"
@@ -31,6 +32,11 @@ class Form1 {
   // Shows the window in the middle of its screen, the focus on the first
   // control of the focus order.
   void ShowCentered(int show_command);
+
+  // Opens `folder`, given on the command line, in the folder list as the
+  // user would; one that cannot be opened is reported and the list stays
+  // where the window started.
+  void OpenGivenFolder(const std::string& folder);
 
   // Gives the window a look at a message before the dialog keys (Tab,
   // Shift+Tab, Enter) are handled; true when it took the message.

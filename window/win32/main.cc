@@ -1,11 +1,55 @@
 // quillfold.exe: the Windows window.
+#include <shellapi.h>
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
+#include "platform/folder_argument.h"
+#include "platform/windows/wide_text.h"
 #include "window/win32/form1.h"
 
+namespace {
+
+constexpr int kExitUsage = 2;
+
+// The arguments after the program's name, as UTF-8.
+std::vector<std::string> Arguments() {
+  int count = 0;
+  wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::string> result;
+  for (int i = 1; arguments != nullptr && i < count; ++i) {
+    std::wstring argument = arguments[i];
+    // Explorer quotes the folder it names, and a root's "C:\" then ends in
+    // \", which the rules of the command line read as a quote; no path has
+    // one, so it is the backslash.
+    if (argument.ends_with(L'"')) argument.back() = L'\\';
+    result.push_back(quillfold::FromWide(argument));
+  }
+  LocalFree(arguments);
+  return result;
+}
+
+// What is wrong with the command line; empty when nothing is.
+std::string UsageMistake(const std::vector<std::string>& arguments) {
+  if (arguments.size() > 1) return "more than one folder given";
+  return arguments.empty() ? std::string() : quillfold::FolderArgumentMistake(arguments.front());
+}
+
+}  // namespace
+
+// quillfold.exe [FOLDER]: the window, open on FOLDER when one is given.
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
+  const std::vector<std::string> arguments = Arguments();
+  if (const std::string mistake = UsageMistake(arguments); !mistake.empty()) {
+    const std::wstring text =
+        quillfold::ToWide("quillfold: " + mistake + "\n\nUsage: quillfold.exe [FOLDER]");
+    MessageBoxW(nullptr, text.c_str(), L"Quillfold", MB_OK | MB_ICONERROR);
+    return kExitUsage;
+  }
   quillfold::Form1 form(instance);
   form.ShowCentered(show_command);
+  if (!arguments.empty()) form.OpenGivenFolder(arguments.front());
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     // Tab, Shift+Tab and Enter move through the controls as in a dialog.

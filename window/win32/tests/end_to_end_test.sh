@@ -161,3 +161,27 @@ python3 -c 'import tkinter; root = tkinter.Tk(); root.withdraw(); root.clipboard
 wait_until 15 log_copied ||
   fail "after the error box, no log copied from Text1 one Shift+Tab before Command1: $(cat "$work/log-check.txt")"
 echo "end-to-end: quillfold.exe wrote site/index1.html, reported links per page abc and kept its log"
+
+# Started on a folder, as Explorer's "Open in Quillfold" starts it: Dir1
+# is open on it, so Step 2 alone (Command1, one Tab from Text1) links its
+# file there.
+kill "$app_pid"
+wait "$app_pid" 2>/dev/null || true
+mkdir "$work/given"
+printf x >"$work/given/only.txt"
+given=$(printf 'Z:%s' "$work/given" | tr / '\\')
+(cd "$work/parent" && exec "$wine" "$program" "$given") >"$work/program.log" 2>&1 &
+app_pid=$!
+window=$(timeout 120 xdotool search --sync --onlyvisible --name '^Quillfold( from .+)?$' |
+  head -n 1)
+[ -n "$window" ] || fail "no window appeared for a given folder: $(cat "$work/program.log")"
+sleep 3
+xdotool windowfocus --sync "$window"
+sleep 0.5
+xdotool key --delay 150 Tab space
+given_linked() {
+  printf '<body>\r\n<p><a href="only.txt">only.txt</a></p>\r\n<p></p>\r\n<body>\r\n' |
+    cmp -s - "$work/given/index1.html"
+}
+wait_until 20 given_linked || fail "the window started on $given did not link its file there"
+echo "end-to-end: quillfold.exe started on a folder wrote its index1.html"
