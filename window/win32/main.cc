@@ -1,6 +1,7 @@
 // quillfold.exe: the Windows window.
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <string>
 #include <vector>
