@@ -1,9 +1,11 @@
 // quillfold.exe: the Windows window.
 #include <windows.h>
 
+#include "platform/windows/running_mark.h"
 #include "window/win32/form1.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
+  quillfold::MarkRunning();
   quillfold::Form1 form(instance);
   form.ShowCentered(show_command);
   MSG message;
