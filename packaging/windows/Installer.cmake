@@ -113,10 +113,16 @@ if(QUILLFOLD_BUILD_TESTS AND CMAKE_CROSSCOMPILING_EMULATOR)
   # Its own Wine prefix, made afresh by each run, so that nothing from an
   # earlier install can stand in for what this one should do.
   list(GET CMAKE_CROSSCOMPILING_EMULATOR 0 quillfold_wine_run)
+  set(quillfold_check_icon none)
+  if(quillfold_nsis_icon)
+    set(quillfold_check_icon ${quillfold_nsis_icon})
+  endif()
   add_test(NAME windows_installer_installs
            COMMAND ${CMAKE_CURRENT_LIST_DIR}/check-installer.sh ${quillfold_wine_run}
                    ${quillfold_windows_out}/wine ${QUILLFOLD_WINDOWS_SETUP}
-                   ${QUILLFOLD_VERSION_TEXT} ${quillfold_windows_files} ${quillfold_windows_names})
+                   ${QUILLFOLD_VERSION_TEXT} ${quillfold_check_icon}
+                   $<TARGET_FILE:running_mark_holder> ${quillfold_windows_files}
+                   ${quillfold_windows_names})
   set_tests_properties(windows_zip_contents windows_installer_installs
                        PROPERTIES FIXTURES_REQUIRED windows_installer TIMEOUT 600)
 endif()
