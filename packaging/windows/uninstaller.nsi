@@ -1,13 +1,12 @@
 ; Quillfold's uninstaller, Uninstall.exe, built by a makensis run of its own
 ; before the installer's: NSIS writes an uninstaller from the stub of the
 ; installer it belongs to, version information included, so the one
-; installer.nsi would write would say "Setup". This run's installer is
+; quillfold.nsi would write would say "Setup". This run's installer is
 ; never shipped; !uninstfinalize copies out the uninstaller it makes, which
 ; quillfold.nsi installs as a file.
 
 !include "@QUILLFOLD_NSIS_COMMON@"
 
-Caption "Quillfold ${QUILLFOLD_VERSION} Uninstall"
 OutFile "@QUILLFOLD_NSIS_UNINSTALLER_STUB@"
 VIAddVersionKey /LANG=1033 "FileDescription" "Quillfold ${QUILLFOLD_VERSION} Uninstall"
 !uninstfinalize '"@CMAKE_COMMAND@" -E copy "%1" "@QUILLFOLD_NSIS_UNINSTALLER@"'
