@@ -48,19 +48,23 @@ Function .onInit
   ${EndIf}
   ; NSIS puts the default folder in place of a /D= folder it finds invalid
   ; (on a drive that is not there), and would install there. The folder
-  ; asked for is kept instead, so that the install fails on it.
+  ; asked for is kept instead, so that the install fails on it. It is read
+  ; as NSIS reads it: after the first " /D=", the rest of the command line.
   System::Call 'kernel32::GetCommandLineW() t .r0'
-  ClearErrors
-  ${GetOptionsS} $0 " /D=" $1
-  ${IfNot} ${Errors}
-    StrCpy $2 $1 "" -1
-    ${If} $2 == "\"
-      StrCpy $1 $1 -1
-    ${EndIf}
-    ${If} $1 != $INSTDIR
+  StrLen $2 $0
+  ${For} $3 0 $2
+    StrCpy $1 $0 4 $3
+    ${If} $1 S== " /D="
+      IntOp $3 $3 + 4
+      StrCpy $1 $0 "" $3
+      StrCpy $2 $1 "" -1
+      ${If} $2 == "\"
+        StrCpy $1 $1 -1
+      ${EndIf}
       StrCpy $INSTDIR $1
+      ${Break}
     ${EndIf}
-  ${EndIf}
+  ${Next}
 FunctionEnd
 
 Function SkipFolderWhenInstalled
