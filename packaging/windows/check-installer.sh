@@ -285,6 +285,7 @@ until grep -q marked "$work/holder-output" || [ "$tries" -ge 300 ]; do
   sleep 0.1
   tries=$((tries + 1))
 done
+grep -q marked "$work/holder-output" || fail "$(basename "$holder") did not start"
 refused() {
   status=0
   wine "$@" || status=$?
