@@ -14,7 +14,7 @@
 # windows: the programs, the portable zip and the installer of the preset
 #   windows (tests and benchmarks left out), built in two folders of
 #   different depth, the second a year and a day later in another time
-#   zone, locale and umask; the four files must be identical.
+#   zone, locale and umask; the five files must be identical.
 # WORK (default: a new folder under /tmp) receives the builds and logs.
 set -eu
 what=$1
@@ -49,6 +49,7 @@ windows)
     "$0" windows-build "$work/second/one/folder/deeper")
   differ=""
   for file in packaging/windows/files/quillfold.exe packaging/windows/files/quillfold-cli.exe \
+    packaging/windows/Uninstall.exe \
     Quillfold-*-windows-x64.zip Quillfold-*-setup.exe; do
     first=$(echo "$work"/first/quillfold/build/windows/$file)
     second=$(echo "$work"/second/one/folder/deeper/quillfold/build/windows/$file)

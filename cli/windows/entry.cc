@@ -11,9 +11,11 @@
 #include "cli/system.h"
 #include "platform/ending_signals.h"
 #include "platform/standard_descriptors.h"
+#include "platform/windows/running_mark.h"
 #include "platform/windows/wide_text.h"
 
 extern "C" int wmain(int argc, wchar_t** argv) {
+  quillfold::MarkRunning();
   // A drive without its medium fails the run instead of asking in a dialog.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   quillfold::OpenStandardDescriptors();

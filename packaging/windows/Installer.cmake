@@ -41,18 +41,39 @@ endforeach()
 
 set(QUILLFOLD_NSIS_FILES ${quillfold_windows_files})
 set(QUILLFOLD_NSIS_OUTFILE ${QUILLFOLD_WINDOWS_SETUP})
+set(QUILLFOLD_NSIS_COMMON ${quillfold_windows_out}/common.nsh)
+set(QUILLFOLD_NSIS_UNINSTALLER ${quillfold_windows_out}/Uninstall.exe)
+set(QUILLFOLD_NSIS_UNINSTALLER_STUB ${quillfold_windows_out}/uninstaller-stub.exe)
 set(QUILLFOLD_NSIS_WINDOW_DEFINE "")
+set(QUILLFOLD_NSIS_ICON_DEFINE "")
+set(quillfold_nsis_icon "")
 if(TARGET quillfold)
   set(QUILLFOLD_NSIS_WINDOW_DEFINE "!define QUILLFOLD_WINDOW")
+  # The window's icon, drawn by its build (window/win32/CMakeLists.txt).
+  get_target_property(quillfold_nsis_icon quillfold_ico QUILLFOLD_ICO_FILE)
+  set(QUILLFOLD_NSIS_ICON_DEFINE
+      "!define MUI_ICON \"${quillfold_nsis_icon}\"\n!define MUI_UNICON \"${quillfold_nsis_icon}\"")
 endif()
-set(quillfold_nsi ${quillfold_windows_out}/quillfold.nsi)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/quillfold.nsi ${quillfold_nsi} @ONLY)
+foreach(script common.nsh quillfold.nsi uninstaller.nsi)
+  configure_file(${CMAKE_CURRENT_LIST_DIR}/${script} ${quillfold_windows_out}/${script} @ONLY)
+endforeach()
 
 find_program(QUILLFOLD_MAKENSIS makensis)
 if(QUILLFOLD_MAKENSIS)
+  # Two runs: the uninstaller first, then the installer that holds it.
+  set(makensis ${QUILLFOLD_MAKENSIS} -V2 -INPUTCHARSET UTF8)
+  add_custom_command(OUTPUT ${QUILLFOLD_NSIS_UNINSTALLER}
+                     BYPRODUCTS ${QUILLFOLD_NSIS_UNINSTALLER_STUB}
+                     COMMAND ${makensis} ${quillfold_windows_out}/uninstaller.nsi
+                     DEPENDS ${quillfold_windows_out}/common.nsh
+                             ${quillfold_windows_out}/uninstaller.nsi ${quillfold_nsis_icon}
+                     VERBATIM)
   add_custom_command(OUTPUT ${QUILLFOLD_WINDOWS_SETUP}
-                     COMMAND ${QUILLFOLD_MAKENSIS} -V2 -INPUTCHARSET UTF8 ${quillfold_nsi}
-                     DEPENDS ${quillfold_nsi} ${quillfold_windows_staged} VERBATIM)
+                     COMMAND ${makensis} ${quillfold_windows_out}/quillfold.nsi
+                     DEPENDS ${quillfold_windows_out}/common.nsh
+                             ${quillfold_windows_out}/quillfold.nsi ${QUILLFOLD_NSIS_UNINSTALLER}
+                             ${quillfold_windows_staged} ${quillfold_nsis_icon}
+                     VERBATIM)
 else()
   add_custom_command(OUTPUT ${QUILLFOLD_WINDOWS_SETUP}
                      COMMAND ${CMAKE_COMMAND} -E echo "makensis not found: install nsis"
@@ -76,6 +97,9 @@ add_custom_command(OUTPUT ${QUILLFOLD_WINDOWS_ZIP}
                    DEPENDS ${quillfold_windows_staged} ${CMAKE_CURRENT_LIST_DIR}/make-zip.py VERBATIM)
 
 add_custom_target(windows_installer DEPENDS ${QUILLFOLD_WINDOWS_SETUP} ${QUILLFOLD_WINDOWS_ZIP})
+if(TARGET quillfold_ico)
+  add_dependencies(windows_installer quillfold_ico)
+endif()
 
 if(QUILLFOLD_BUILD_TESTS AND CMAKE_CROSSCOMPILING_EMULATOR)
   # Built once per test run, as the Debian package is; the checks read it.
@@ -89,10 +113,16 @@ if(QUILLFOLD_BUILD_TESTS AND CMAKE_CROSSCOMPILING_EMULATOR)
   # Its own Wine prefix, made afresh by each run, so that nothing from an
   # earlier install can stand in for what this one should do.
   list(GET CMAKE_CROSSCOMPILING_EMULATOR 0 quillfold_wine_run)
+  set(quillfold_check_icon none)
+  if(quillfold_nsis_icon)
+    set(quillfold_check_icon ${quillfold_nsis_icon})
+  endif()
   add_test(NAME windows_installer_installs
            COMMAND ${CMAKE_CURRENT_LIST_DIR}/check-installer.sh ${quillfold_wine_run}
                    ${quillfold_windows_out}/wine ${QUILLFOLD_WINDOWS_SETUP}
-                   ${QUILLFOLD_VERSION_TEXT} ${quillfold_windows_files} ${quillfold_windows_names})
+                   ${QUILLFOLD_VERSION_TEXT} ${quillfold_check_icon}
+                   $<TARGET_FILE:running_mark_holder> ${quillfold_windows_files}
+                   ${quillfold_windows_names})
   set_tests_properties(windows_zip_contents windows_installer_installs
                        PROPERTIES FIXTURES_REQUIRED windows_installer TIMEOUT 600)
 endif()

@@ -1,22 +1,31 @@
 #!/bin/sh
 # Installs Quillfold with its installer under Wine, silently as an
 # administrator's script would, checks what it installed, runs the installed
-# command line once, uninstalls silently and checks that nothing is left.
-#   check-installer.sh WINE-RUN PREFIX SETUP.EXE VERSION FILES-FOLDER NAME...
+# command line once, uninstalls silently and checks that nothing is left; then
+# what must be refused: a running Quillfold, a folder that cannot be made, a
+# second copy, an uninstaller of a copy the entry does not name.
+#   check-installer.sh WINE-RUN PREFIX SETUP.EXE VERSION ICON HOLDER.EXE
+#                      FILES-FOLDER NAME...
 # WINE-RUN is cmake/wine-run.sh; PREFIX, a Wine prefix for this check alone,
-# is made afresh. FILES-FOLDER holds the files the installer was made from,
+# is made afresh. ICON is the .ico the installer must show, or "none".
+# HOLDER.EXE makes itself known as a running Quillfold and holds that until
+# its input ends. FILES-FOLDER holds the files the installer was made from,
 # NAME... their names: exactly these must be installed, with the same bytes.
 set -eu
 wine_run=$1
 prefix=$2
 setup=$3
 version=$4
-files=$5
-shift 5
+icon_file=$5
+holder=$6
+files=$7
+shift 7
+resources="python3 $(dirname "$0")/pe_resources.py"
 
 failures=0
 fail() {
-  echo "check-installer: $*" >&2
+  # printf: a registry key's "\command" is no escape.
+  printf 'check-installer: %s\n' "$*" >&2
   failures=$((failures + 1))
 }
 
@@ -49,22 +58,50 @@ program_files="$prefix/drive_c/Program Files"
 install_dir="$program_files/Quillfold"
 windows_install_dir='C:\Program Files\Quillfold'
 start_menu="$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
+shortcut="$start_menu/Quillfold.lnk"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillfold'
 key32='HKLM\Software\WOW6432Node\Microsoft\Windows\CurrentVersion\Uninstall\Quillfold'
 
-# One value of the uninstall key: "TYPE DATA", as reg prints it.
+folder_menu='HKLM\Software\Classes\Directory\shell\Quillfold'
+background_menu='HKLM\Software\Classes\Directory\Background\shell\Quillfold'
+
+# One value of a key: "TYPE DATA", as reg prints it; no name: the default.
 reg_value() {
-  wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' |
-    sed -n "s/^    $1    \\(REG_[A-Z_]*\\)    \\(.*\\)\$/\\1 \\2/p"
+  if [ -n "$2" ]; then
+    wine reg query "$1" /v "$2" 2>/dev/null
+  else
+    wine reg query "$1" /ve 2>/dev/null
+  fi | tr -d '\r' | sed -n "s/^    ${2:-(Default)}    \\(REG_[A-Z_]*\\)    \\(.*\\)\$/\\1 \\2/p"
 }
 expect_value() {
-  got=$(reg_value "$1")
+  got=$(reg_value "$key" "$1")
   [ "$got" = "$2" ] || fail "registry value $1 is \"$got\", not \"$2\""
 }
+# Everything an install leaves, to compare before and after what must
+# change nothing.
+installed_state() {
+  ls -A "$program_files" "$prefix/drive_c" "$start_menu"
+  cat "$install_dir"/* 2>/dev/null | cksum
+  for k in "$key" "$folder_menu" "$background_menu"; do
+    wine reg query "$k" /s 2>&1 || true
+  done
+}
+# The files, the entry, the shortcut and Explorer's entries are all gone.
+expect_nothing_installed() {
+  [ ! -e "$install_dir" ] ||
+    fail "$1: C:\\Program Files\\Quillfold is left, with: $(ls -A "$install_dir" | tr '\n' ' ')"
+  [ ! -e "$shortcut" ] || fail "$1: the Start menu entry is left"
+  for k in "$key" "$folder_menu" "$background_menu"; do
+    if wine reg query "$k" >/dev/null 2>&1; then
+      fail "$1: $k is left in the registry"
+    fi
+  done
+}
 
-# The program a shortcut (.lnk) starts: the local path in its link
-# information, as the shell link format lays it out.
-shortcut_target() {
+# The program a shortcut (.lnk) starts, the local path in its link
+# information, and on a second line its working folder ("Start in"), as the
+# shell link format lays them out.
+shortcut_fields() {
   python3 - "$1" <<'EOF'
 import struct
 import sys
@@ -92,6 +129,17 @@ else:
     def text(at):
         return data[at:data.index(b"\0", at)].decode("latin-1")
 print(text(info + base_offset) + text(info + suffix_offset))
+# The strings after the link information, each there by its flag (name,
+# relative path, working folder): a count of characters, then the text.
+offset = info + struct.unpack_from("<I", data, info)[0]
+width = 2 if flags & 0x80 else 1
+for flag in (0x4, 0x8):
+    if flags & flag:
+        offset += 2 + width * struct.unpack_from("<H", data, offset)[0]
+if flags & 0x10:
+    count = struct.unpack_from("<H", data, offset)[0]
+    text = data[offset + 2:offset + 2 + width * count]
+    print(text.decode("utf-16-le" if width == 2 else "latin-1"))
 EOF
 }
 
@@ -128,14 +176,18 @@ expected=$(printf '%s\n' "$@" Uninstall.exe | sort)
 
 # The Start menu entry starts the window, for all users; without the window
 # there is none.
-shortcut="$start_menu/Quillfold.lnk"
 if [ "$window" = yes ]; then
   if [ ! -f "$shortcut" ]; then
     fail "no Start menu entry Quillfold.lnk"
   else
-    target=$(shortcut_target "$shortcut" || true)
+    fields=$(shortcut_fields "$shortcut" || true)
+    target=$(printf '%s\n' "$fields" | sed -n 1p)
     [ "$target" = "$windows_install_dir\\quillfold.exe" ] ||
       fail "the Start menu entry starts \"$target\", not $windows_install_dir\\quillfold.exe"
+    # Expanded for each user as the shortcut starts: the user's own folder.
+    start_in=$(printf '%s\n' "$fields" | sed -n 2p)
+    [ "$start_in" = "%USERPROFILE%" ] ||
+      fail "the Start menu entry starts in \"$start_in\", not %USERPROFILE%"
   fi
 elif [ -e "$shortcut" ]; then
   fail "a Start menu entry without the window"
@@ -154,7 +206,7 @@ expect_value InstallLocation "REG_SZ $windows_install_dir"
 expect_value NoModify "REG_DWORD 0x1"
 expect_value NoRepair "REG_DWORD 0x1"
 # The size in KiB of what was installed, give or take a KiB a file.
-size=$(reg_value EstimatedSize)
+size=$(reg_value "$key" EstimatedSize)
 case "$size" in
   "REG_DWORD 0x"*)
     kib=$(printf '%d' "${size#REG_DWORD }")
@@ -170,6 +222,93 @@ esac
 if wine reg query "$key32" >/dev/null 2>&1; then
   fail "the uninstall entry is in the 32-bit registry"
 fi
+
+# Explorer's "Open in Quillfold" on a folder and on its background: key,
+# value (- for the key's default), what it holds.
+if [ "$window" = yes ]; then
+  while IFS='|' read -r menu name expected; do
+    [ "$name" = - ] && name=
+    got=$(reg_value "$menu" "$name")
+    [ "$got" = "$expected" ] ||
+      fail "$menu${name:+ value $name} is \"$got\", not \"$expected\""
+  done <<EOF
+$folder_menu|-|REG_SZ Open in Quillfold
+$folder_menu|Icon|REG_SZ $windows_install_dir\\quillfold.exe,0
+$folder_menu\\command|-|REG_SZ "$windows_install_dir\\quillfold.exe" "%1"
+$background_menu|-|REG_SZ Open in Quillfold
+$background_menu|Icon|REG_SZ $windows_install_dir\\quillfold.exe,0
+$background_menu\\command|-|REG_SZ "$windows_install_dir\\quillfold.exe" "%V"
+EOF
+elif wine reg query "$folder_menu" >/dev/null 2>&1; then
+  fail "Explorer's menu entry without the window"
+fi
+
+# --- The programs' resources -------------------------------------------
+# Program, version key, value.
+while IFS='|' read -r program name expected; do
+  got=$($resources "$program" version | sed -n "s/^$name=//p")
+  [ "$got" = "$expected" ] || fail "$(basename "$program")'s $name is \"$got\", not \"$expected\""
+done <<EOF
+$setup|FileDescription|Quillfold $version Setup
+$setup|ProductVersion|$version
+$install_dir/Uninstall.exe|FileDescription|Quillfold $version Uninstall
+$install_dir/Uninstall.exe|ProductVersion|$version
+$install_dir/quillfold-cli.exe|FileDescription|Quillfold command line
+$install_dir/quillfold-cli.exe|ProductName|Quillfold
+$install_dir/quillfold-cli.exe|ProductVersion|$version
+EOF
+if [ "$icon_file" != none ]; then
+  for program in "$setup" "$install_dir/Uninstall.exe"; do
+    [ "$($resources "$program" icon)" = "$($resources "$icon_file" icon)" ] ||
+      fail "$(basename "$program") does not show Quillfold's icon"
+  done
+fi
+manifest=$($resources "$install_dir/quillfold-cli.exe" manifest | tr -d '\n')
+for part in 'level="asInvoker"' '>true</longPathAware>' \
+            'supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"'; do
+  case "$manifest" in
+    *"$part"*) ;;
+    *) fail "quillfold-cli.exe's manifest lacks $part" ;;
+  esac
+done
+
+# --- A running Quillfold -----------------------------------------------
+# Neither the installer nor the uninstaller (run in place, which waits and
+# gives its status) may replace or remove a running Quillfold: status 3,
+# nothing changed.
+before=$(installed_state)
+mkfifo "$work/holder-input"
+"$wine_run" "$prefix" "$holder" <"$work/holder-input" >"$work/holder-output" 2>&1 &
+exec 3>"$work/holder-input"
+tries=0
+until grep -q marked "$work/holder-output" || [ "$tries" -ge 300 ]; do
+  sleep 0.1
+  tries=$((tries + 1))
+done
+grep -q marked "$work/holder-output" || fail "$(basename "$holder") did not start"
+refused() {
+  status=0
+  wine "$@" || status=$?
+  [ "$status" -eq 3 ] || fail "with Quillfold running, $* exited with status $status, not 3"
+}
+refused "$setup" /S
+refused "$setup" /S '/D=C:\Tools\Quillfold'
+# NSIS takes the rest of the command line after _?= as the folder, unquoted;
+# Wine quotes an argument with a space, so the folder goes in as two.
+refused "$windows_install_dir\\Uninstall.exe" /S '_?=C:\Program' 'Files\Quillfold'
+exec 3>&-
+wait_for_wine
+[ "$(installed_state)" = "$before" ] || fail "with Quillfold running, the installed state changed"
+
+# --- Installing again elsewhere ----------------------------------------
+# The installed copy is replaced where it is: one copy, one entry.
+status=0
+wine "$setup" /S '/D=C:\Tools\Quillfold' || status=$?
+wait_for_wine
+[ "$status" -eq 0 ] || fail "installing again with /D=: the installer exited with status $status"
+[ ! -e "$prefix/drive_c/Tools" ] || fail "installing again with /D= made a second copy"
+expect_value InstallLocation "REG_SZ $windows_install_dir"
+[ "$(installed_state)" = "$before" ] || fail "installing again changed what was installed"
 
 # --- The installed command line ----------------------------------------
 mkdir "$work/folder"
@@ -195,22 +334,27 @@ status=0
 wine "$windows_install_dir\\Uninstall.exe" /S || status=$?
 wait_for_wine
 [ "$status" -eq 0 ] || fail "the uninstaller exited with status $status"
-if [ -e "$install_dir" ]; then
-  fail "C:\\Program Files\\Quillfold is left after uninstalling, with: $(ls -A "$install_dir" | tr '\n' ' ')"
-fi
-[ ! -e "$shortcut" ] || fail "the Start menu entry is left after uninstalling"
-if wine reg query "$key" >/dev/null 2>&1; then
-  fail "the uninstall entry is left in the registry"
-fi
+expect_nothing_installed "after uninstalling"
 
-# --- A file of the user's in the folder -------------------------------
+# --- A folder that cannot be made --------------------------------------
+# On a drive that is not there: status 2, and nothing installed anywhere.
+status=0
+wine "$setup" /S '/D=Q:\Nope\Quillfold' || status=$?
+wait_for_wine
+[ "$status" -eq 2 ] || fail "installing on a missing drive: the installer exited with status $status"
+expect_nothing_installed "installing on a missing drive"
+
+# --- A file of the user's, an entry of another copy's ------------------
 # Installing again, then uninstalling, keeps what the user put in the
 # folder, and the folder with it: the uninstaller removes only its own.
+# The entry names another copy (one installed before installers replaced
+# copies in place): its entry, shortcut and Explorer's entries stay.
 status=0
 wine "$setup" /S || status=$?
 wait_for_wine
 [ "$status" -eq 0 ] || fail "installing again: the installer exited with status $status"
 printf 'mine\r\n' >"$install_dir/notes.txt"
+wine reg add "$key" /v InstallLocation /d 'C:\Tools\Quillfold' /f >/dev/null
 status=0
 wine "$windows_install_dir\\Uninstall.exe" /S || status=$?
 wait_for_wine
@@ -220,9 +364,14 @@ left=$(ls -A "$install_dir" 2>/dev/null || true)
   fail "with a file of the user's, the uninstaller left \"$(echo $left)\", not \"notes.txt\""
 [ "$(cat "$install_dir/notes.txt" 2>/dev/null)" = "$(printf 'mine\r')" ] ||
   fail "the user's notes.txt was changed by uninstalling"
-if wine reg query "$key" >/dev/null 2>&1; then
-  fail "uninstalling again: the uninstall entry is left in the registry"
-fi
+kept=$key
+[ "$window" = no ] || kept="$key $folder_menu $background_menu"
+for k in $kept; do
+  wine reg query "$k" >/dev/null 2>&1 ||
+    fail "the uninstaller of a copy the entry does not name removed $k"
+done
+[ "$window" = no ] || [ -e "$shortcut" ] ||
+  fail "the uninstaller of a copy the entry does not name removed the shortcut"
 
 if [ "$failures" -ne 0 ]; then
   echo "check-installer: $failures failures" >&2

@@ -1,47 +1,26 @@
 ; The Quillfold installer for 64-bit Windows, built with makensis (NSIS 3).
 ; CMake configures this script with the version and the folder of the files
 ; to install (packaging/windows/Installer.cmake); the programs there are the
-; stripped copies that the portable zip holds too.
+; stripped copies that the portable zip holds too. The uninstaller is built
+; beforehand by uninstaller.nsi and installed as a file, so that it carries
+; version information of its own.
 
-Unicode true
-; A 64-bit installer: it writes to the 64-bit Program Files and registry,
-; and Windows on x64 and ARM64 runs it.
-Target amd64-unicode
-SetCompressor /SOLID lzma
-; The installed files get the time they are installed at, not the time the
-; build made them: that time would make each build's installer differ.
-SetDateSave off
-ManifestDPIAware true
+!include "@QUILLFOLD_NSIS_COMMON@"
+!include "FileFunc.nsh"
 
-!define QUILLFOLD_VERSION "@QUILLFOLD_VERSION_TEXT@"
-!define QUILLFOLD_FILES "@QUILLFOLD_NSIS_FILES@"
-!define QUILLFOLD_UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillfold"
-; The window, quillfold.exe, is installed and given a Start menu entry when
-; the build made it.
-@QUILLFOLD_NSIS_WINDOW_DEFINE@
-
-Name "Quillfold"
 Caption "Quillfold ${QUILLFOLD_VERSION} Setup"
 OutFile "@QUILLFOLD_NSIS_OUTFILE@"
-InstallDir "$PROGRAMFILES64\Quillfold"
-; Program Files, HKLM and the all-users Start menu need an administrator.
-RequestExecutionLevel admin
-BrandingText "Quillfold ${QUILLFOLD_VERSION}"
-
-VIProductVersion "${QUILLFOLD_VERSION}.0.0"
-VIAddVersionKey /LANG=1033 "ProductName" "Quillfold"
-VIAddVersionKey /LANG=1033 "ProductVersion" "${QUILLFOLD_VERSION}"
-VIAddVersionKey /LANG=1033 "FileVersion" "${QUILLFOLD_VERSION}"
 VIAddVersionKey /LANG=1033 "FileDescription" "Quillfold ${QUILLFOLD_VERSION} Setup"
-VIAddVersionKey /LANG=1033 "CompanyName" "The Quillfold authors"
-VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (c) 2026 The Quillfold authors"
 
-!include "MUI2.nsh"
-!include "FileFunc.nsh"
+; The folder of an installed Quillfold, empty when none is.
+Var InstalledIn
 
 !define MUI_ABORTWARNING
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${QUILLFOLD_FILES}/LICENSE.txt"
+; Shown only for a first install: an installed Quillfold is replaced where
+; it is, so that there is one copy and one entry in Apps & features.
+!define MUI_PAGE_CUSTOMFUNCTION_PRE SkipFolderWhenInstalled
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\readme.html"
@@ -49,10 +28,9 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (c) 2026 The Quillfold au
 !define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
 !insertmacro MUI_PAGE_FINISH
 
-!insertmacro MUI_UNPAGE_CONFIRM
-!insertmacro MUI_UNPAGE_INSTFILES
-
 !insertmacro MUI_LANGUAGE "English"
+
+!insertmacro QUILLFOLD_REFUSE_WHILE_RUNNING ""
 
 Function .onInit
   ; The 64-bit registry, a 64-bit installer's own anyway, named so that the
@@ -60,15 +38,57 @@ Function .onInit
   ; Program Files is every user's.
   SetRegView 64
   SetShellVarContext all
+  Call RefuseWhileRunning
+  ; Whatever /D= says: a second copy elsewhere would take over the entry,
+  ; and the first one's uninstaller would then remove it.
+  ReadRegStr $InstalledIn HKLM "${QUILLFOLD_UNINSTALL_KEY}" "InstallLocation"
+  ${If} $InstalledIn != ""
+    StrCpy $INSTDIR $InstalledIn
+    Return
+  ${EndIf}
+  ; NSIS puts the default folder in place of a /D= folder it finds invalid
+  ; (on a drive that is not there), and would install there. The folder
+  ; asked for is kept instead, so that the install fails on it. It is read
+  ; as NSIS reads it: after the first " /D=", the rest of the command line.
+  System::Call 'kernel32::GetCommandLineW() t .r0'
+  StrLen $2 $0
+  ${For} $3 0 $2
+    StrCpy $1 $0 4 $3
+    ${If} $1 S== " /D="
+      IntOp $3 $3 + 4
+      StrCpy $1 $0 "" $3
+      StrCpy $2 $1 "" -1
+      ${If} $2 == "\"
+        StrCpy $1 $1 -1
+      ${EndIf}
+      StrCpy $INSTDIR $1
+      ${Break}
+    ${EndIf}
+  ${Next}
 FunctionEnd
 
-Function un.onInit
-  SetRegView 64
-  SetShellVarContext all
+Function SkipFolderWhenInstalled
+  ${If} $InstalledIn != ""
+    Abort
+  ${EndIf}
 FunctionEnd
 
 Section "Quillfold" SectionMain
   SectionIn RO
+  ; Started while the pages were shown.
+  Call RefuseWhileRunning
+  ; A folder that cannot be made (a drive that is not there) or written
+  ; ends the install before anything is installed.
+  ClearErrors
+  CreateDirectory "$INSTDIR"
+  GetTempFileName $0 "$INSTDIR"
+  ${If} ${Errors}
+    MessageBox MB_OK|MB_ICONSTOP "Quillfold cannot be installed in $INSTDIR: the folder cannot be made or written to." /SD IDOK
+    SetErrorLevel ${QUILLFOLD_EXIT_FOLDER}
+    Quit
+  ${EndIf}
+  Delete $0
+
   SetOutPath "$INSTDIR"
 !ifdef QUILLFOLD_WINDOW
   File "${QUILLFOLD_FILES}/quillfold.exe"
@@ -77,13 +97,27 @@ Section "Quillfold" SectionMain
   File "${QUILLFOLD_FILES}/readme.html"
   File "${QUILLFOLD_FILES}/screenshot.png"
   File "${QUILLFOLD_FILES}/LICENSE.txt"
-  WriteUninstaller "$INSTDIR\Uninstall.exe"
+  File "/oname=Uninstall.exe" "@QUILLFOLD_NSIS_UNINSTALLER@"
 
 !ifdef QUILLFOLD_WINDOW
+  ; The shortcut's "Start in", the window's first folder, is each user's
+  ; own profile folder, kept unexpanded in the shortcut: the installation
+  ; folder is not the user's to write in, and the installing administrator's
+  ; folder is not another user's. $OUTDIR is what CreateShortcut takes.
+  StrCpy $OUTDIR "%USERPROFILE%"
   CreateShortCut "$SMPROGRAMS\Quillfold.lnk" "$INSTDIR\quillfold.exe" "" \
                  "$INSTDIR\quillfold.exe" 0 SW_SHOWNORMAL "" \
                  "Write HTML pages that link to every file of a folder"
   !define QUILLFOLD_ICON "$INSTDIR\quillfold.exe,0"
+
+  ; Explorer's menu of a folder (%1, the folder) and of the background of
+  ; an open folder (%V, the folder shown).
+  WriteRegStr HKLM "${QUILLFOLD_FOLDER_MENU_KEY}" "" "Open in Quillfold"
+  WriteRegStr HKLM "${QUILLFOLD_FOLDER_MENU_KEY}" "Icon" "${QUILLFOLD_ICON}"
+  WriteRegStr HKLM "${QUILLFOLD_FOLDER_MENU_KEY}\command" "" '"$INSTDIR\quillfold.exe" "%1"'
+  WriteRegStr HKLM "${QUILLFOLD_BACKGROUND_MENU_KEY}" "" "Open in Quillfold"
+  WriteRegStr HKLM "${QUILLFOLD_BACKGROUND_MENU_KEY}" "Icon" "${QUILLFOLD_ICON}"
+  WriteRegStr HKLM "${QUILLFOLD_BACKGROUND_MENU_KEY}\command" "" '"$INSTDIR\quillfold.exe" "%V"'
 !else
   !define QUILLFOLD_ICON "$INSTDIR\Uninstall.exe,0"
 !endif
@@ -101,18 +135,4 @@ Section "Quillfold" SectionMain
   ; In KiB, as the list shows it; measured, so it is what was installed.
   ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
   WriteRegDWORD HKLM "${QUILLFOLD_UNINSTALL_KEY}" "EstimatedSize" "$0"
-SectionEnd
-
-Section "Uninstall"
-  Delete "$SMPROGRAMS\Quillfold.lnk"
-  ; The installed files by name: a folder chosen by hand may hold other
-  ; files, and those stay, and so does the folder then.
-  Delete "$INSTDIR\quillfold.exe"
-  Delete "$INSTDIR\quillfold-cli.exe"
-  Delete "$INSTDIR\readme.html"
-  Delete "$INSTDIR\screenshot.png"
-  Delete "$INSTDIR\LICENSE.txt"
-  Delete "$INSTDIR\Uninstall.exe"
-  RMDir "$INSTDIR"
-  DeleteRegKey HKLM "${QUILLFOLD_UNINSTALL_KEY}"
 SectionEnd

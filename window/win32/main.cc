@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/folder_argument.h"
+#include "platform/windows/running_mark.h"
 #include "platform/windows/wide_text.h"
 #include "window/win32/form1.h"
 
@@ -41,6 +42,7 @@ std::string UsageMistake(const std::vector<std::string>& arguments) {
 
 // quillfold.exe [FOLDER]: the window, open on FOLDER when one is given.
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
+  quillfold::MarkRunning();
   const std::vector<std::string> arguments = Arguments();
   if (const std::string mistake = UsageMistake(arguments); !mistake.empty()) {
     const std::wstring text =
