@@ -1,0 +1,94 @@
+# Sourced by the tests of a window during a long run (after
+# window_script.sh): a site whose run is made slow for real, and the
+# checks of the pages it wrote. Needs the caller's scratch folder in $work
+# and its fail function.
+
+# The site's files, one link per page, and how long each page's write takes.
+live_files=40
+live_write_delay_us=300000
+
+# make_live_site: the folder $work/parent/site holding $live_files files.
+make_live_site() {
+  mkdir -p "$work/parent/site"
+  (cd "$work/parent/site" && seq -f "file-%02g.txt" 1 "$live_files" | xargs touch)
+}
+
+# start_slowly PID_FILE COMMAND...: starts COMMAND in the background, every
+# write to a page of the site held back $live_write_delay_us microseconds
+# by strace, as a slow disk or network share holds it; the rest of the
+# program runs at full speed. PID_FILE receives COMMAND's process id.
+# Returns 77 (skipped) where nothing may be traced.
+start_slowly() {
+  pid_file=$1
+  shift
+  strace -f -qq -o /dev/null true 2>/dev/null || return 77
+  pages=""
+  page=1
+  while [ "$page" -le "$live_files" ]; do
+    pages="$pages -P $work/parent/site/index$page.html"
+    page=$((page + 1))
+  done
+  # shellcheck disable=SC2086 # One -P and a path per page.
+  strace -f -qq -o /dev/null --seccomp-bpf -e trace=write,pwrite64 \
+    -e inject=write,pwrite64:delay_exit=$live_write_delay_us $pages \
+    sh -c 'echo $$ >"$0"; exec "$@"' "$pid_file" "$@" &
+}
+
+# run_ended: the run wrote its master index, its last file.
+run_ended() { [ -s "$work/parent/site/index.html" ]; }
+
+# check_live_pages: every page holds exactly one whole record, together
+# one for each file, and the master index one for each page: nothing was
+# written twice, by a click played back after the run, say.
+check_live_pages() {
+  python3 - "$work/parent/site" "$live_files" <<'PYTHON' || fail "the pages are not as the run writes them"
+import os, sys
+site, count = sys.argv[1], int(sys.argv[2])
+record = lambda n: b'<body>\r\n<p><a href="%s">%s</a></p>\r\n<p></p>\r\n<body>\r\n' % (n, n)
+files = {b"file-%02d.txt" % i for i in range(1, count + 1)}
+by_record = {record(n): n for n in files}
+linked = set()
+for page in range(1, count + 1):
+    data = open(os.path.join(site, "index%d.html" % page), "rb").read()
+    if data not in by_record:
+        sys.exit("index%d.html holds %r" % (page, data[:200]))
+    linked.add(by_record[data])
+if linked != files:
+    sys.exit("the pages link %d of the %d files" % (len(linked), count))
+master = b"".join(record(b"index%d.html" % page) for page in range(1, count + 1))
+if open(os.path.join(site, "index.html"), "rb").read() != master:
+    sys.exit("index.html is not the %d pages' links" % count)
+if os.path.exists(os.path.join(site, "index%d.html" % (count + 1))):
+    sys.exit("a page too many")
+PYTHON
+}
+
+# check_repaints WINDOW: covers WINDOW with another window for a second
+# and checks that, uncovered, it looks as it did: it painted itself again.
+# Says what differs and returns 1 otherwise. With QUILLFOLD_SCREENSHOT=
+# FILE.png set, the screen is saved once uncovered.
+check_repaints() {
+  # The pointer outside, so that no control shows it hovering.
+  xdotool mousemove --sync 0 0
+  sleep 0.5
+  import -window "$1" "$work/before-cover.png"
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  python3 - "$WIDTH" "$HEIGHT" "$X" "$Y" <<'PYTHON'
+import sys, tkinter
+width, height, x, y = sys.argv[1:5]
+cover = tkinter.Tk()
+cover.overrideredirect(True)
+cover.geometry("%sx%s+%s+%s" % (width, height, x, y))
+cover.configure(background="#ff00ff")
+cover.update()
+cover.after(1000, cover.destroy)
+cover.mainloop()
+PYTHON
+  sleep 1
+  import -window "$1" "$work/after-cover.png"
+  [ -z "${QUILLFOLD_SCREENSHOT:-}" ] || import -window root "$QUILLFOLD_SCREENSHOT"
+  differing=$(compare -metric AE "$work/before-cover.png" "$work/after-cover.png" null: 2>&1 || true)
+  [ "$differing" = 0 ] && return
+  echo "uncovered during the run, $differing pixels of the window differ" >&2
+  return 1
+}
