@@ -4,6 +4,7 @@
 #include <exception>
 #include <functional>
 #include <optional>
+#include <string_view>
 #include <thread>
 
 #include "generation/run_inputs.h"
