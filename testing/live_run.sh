@@ -63,6 +63,45 @@ if os.path.exists(os.path.join(site, "index%d.html" % (count + 1))):
 PYTHON
 }
 
+# check_live_run WINDOW COMMAND...: runs the site with one link per page
+# from WINDOW, driven by its keys, and while the run lasts runs COMMAND,
+# which asks the window whether it answers and fails when it does not.
+# Meanwhile a click on Step 2, Space, Enter and Alt+F4 must do nothing and
+# the window must repaint. Then the window must still be there and the
+# pages whole, each once.
+check_live_run() {
+  window=$1
+  shift
+  # From Text1, two tabs reach Dir1, where "site" is one line down. Then
+  # Check2 is ticked, which shows Text3 before it; its "95" becomes "1".
+  # Three Shift+Tabs go back through Check1 and Dir1 to Command1.
+  xdotool key --delay 150 Tab Tab Down Return
+  sleep 0.5
+  xdotool key --delay 150 Tab Tab space shift+Tab End BackSpace BackSpace 1 \
+    shift+Tab shift+Tab shift+Tab space
+  wait_until 20 test -e "$work/parent/site/index1.html" || fail "the run did not start"
+  started=$(date +%s)
+
+  "$@" >"$work/liveness.log" 2>&1 &
+  liveness_pid=$!
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  xdotool mousemove --sync $((X + 400)) $((Y + 200)) click 1 key space Return alt+F4
+  repainted=yes
+  check_repaints "$window" || repainted=no
+  answered=yes
+  wait "$liveness_pid" || answered=no
+  cat "$work/liveness.log"
+  [ "$answered" = yes ] || fail "the window did not answer during the run"
+  [ "$repainted" = yes ] || fail "the window did not repaint during the run"
+  ! run_ended || fail "the run ended before the checks did: they prove nothing"
+
+  wait_until 40 run_ended || fail "the run did not end"
+  echo "live run: the run took about $(($(date +%s) - started)) s"
+  sleep 2
+  xdotool getwindowname "$window" >/dev/null 2>&1 || fail "the window closed during the run"
+  check_live_pages
+}
+
 # check_repaints WINDOW: covers WINDOW with another window for a second
 # and checks that, uncovered, it looks as it did: it painted itself again.
 # Says what differs and returns 1 otherwise. With QUILLFOLD_SCREENSHOT=

@@ -37,7 +37,7 @@ wineserver=$(dirname "$wine")/wineserver
 WINEPREFIX=$prefix "$wineserver" -k 2>/dev/null || true
 WINEPREFIX=$prefix "$wineserver" -w 2>/dev/null || true
 
-here=$(dirname "$0")
+here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../../testing/window_script.sh"
 . "$here/../../../testing/live_run.sh"
 start_xvfb
@@ -59,35 +59,5 @@ sleep 3
 xdotool windowfocus --sync "$window"
 sleep 0.5
 
-# From Text1, two tabs reach Dir1, where "site" is one line down. Then
-# Check2 is ticked, which shows Text3 before it; its "95" becomes "1".
-# Three Shift+Tabs go back through Check1 and Dir1 to Command1.
-xdotool key --delay 150 Tab Tab Down Return
-sleep 0.5
-xdotool key --delay 150 Tab Tab space shift+Tab End BackSpace BackSpace 1 \
-  shift+Tab shift+Tab shift+Tab space
-wait_until 20 test -e "$work/parent/site/index1.html" ||
-  fail "the run did not start: $(cat "$work/program.log")"
-started=$(date +%s)
-
-"$wine" "$check" 8 >"$work/check.log" 2>&1 &
-check_pid=$!
-# Step 2 clicked, Space, Enter and Alt+F4: none may reach the window.
-eval "$(xdotool getwindowgeometry --shell "$window")"
-xdotool mousemove --sync $((X + 400)) $((Y + 200)) click 1 key space Return alt+F4
-repainted=yes
-check_repaints "$window" || repainted=no
-status=0
-wait "$check_pid" || status=$?
-cat "$work/check.log"
-[ "$status" -eq 0 ] || fail "the window did not answer during the run"
-[ "$repainted" = yes ] || fail "the window did not repaint during the run"
-run_ended && fail "the run ended before the checks did: they prove nothing"
-
-wait_until 40 run_ended || fail "the run did not end"
-echo "live run: the run took about $(($(date +%s) - started)) s"
-sleep 2
-[ -n "$(xdotool search --onlyvisible --name '^Quillfold( from .+)?$')" ] ||
-  fail "the window closed during the run"
-check_live_pages
+check_live_run "$window" "$wine" "$check" 8
 echo "live run: quillfold.exe answered throughout, refused to close and wrote every page once"
