@@ -46,10 +46,10 @@ xdotool windowfocus --sync "$window"
 # As a window manager pings; the system's Python, which python3-xlib serves.
 check_live_run "$window" /usr/bin/python3 "$here/wm_ping.py" "$window" 8
 
-# A termination request during a second run lands on the window's thread
-# while the run's thread writes (strace holds the write's return): the
-# program ends by that signal once the write is whole, as the command line
-# does.
+# A termination request during a second run, while the run's thread
+# writes (strace holds the write's return), taken by whichever thread the
+# kernel picks (the window's, as a rule): the program ends by that signal
+# once the write is whole, as the command line does.
 first_page=$(wc -c <"$work/parent/site/index1.html")
 cp -R "$work/parent/site" "$work/first-run"
 xdotool windowfocus --sync "$window" key space
