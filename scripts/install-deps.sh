@@ -3,7 +3,8 @@
 # skipping the update when everything is already there.
 # The Debian package's own build and its tests need what debian/control's
 # Build-Depends name (CMake, Qt, GoogleTest, Xvfb, xdotool, Chromium, the
-# locales, ...); apt installs those from there. Besides them:
+# locales, python3-xlib and strace for the windows' tests during a long
+# run, ...); apt installs those from there. Besides them:
 # the sanitizer and fuzz builds: clang; the style check: clang-format; the
 # benchmarks: tree; the window's font: fonts-dejavu-core;
 # the package checks: dpkg-buildpackage with debhelper, lintian,

@@ -7,6 +7,7 @@
 #include <cwchar>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "platform/windows/reparse_tags.h"
@@ -134,6 +135,7 @@ class WindowsDisk : public Disk {
     // An abandoned lock belonged to a run that ended without letting go.
     if (wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED) {
       taken = true;
+      const std::lock_guard guard(locks_mutex_);
       locks_[folder] = lock;
       return 0;
     }
@@ -142,11 +144,21 @@ class WindowsDisk : public Disk {
     return error;
   }
 
+  // A mutex belongs to the thread that took it and only that thread can
+  // let it go: a run closes its folder on the thread that locked it (the
+  // window's run thread, say), while the window may list other folders.
   int CloseFolder(FolderHandle folder) override {
-    if (const auto lock = locks_.find(folder); lock != locks_.end()) {
-      ReleaseMutex(lock->second);
-      CloseHandle(lock->second);
-      locks_.erase(lock);
+    HANDLE lock = nullptr;
+    {
+      const std::lock_guard guard(locks_mutex_);
+      if (const auto held = locks_.find(folder); held != locks_.end()) {
+        lock = held->second;
+        locks_.erase(held);
+      }
+    }
+    if (lock != nullptr) {
+      ReleaseMutex(lock);
+      CloseHandle(lock);
     }
     return CloseHandle(ToHandle(folder)) ? 0 : LastError();
   }
@@ -258,7 +270,9 @@ class WindowsDisk : public Disk {
   int Close(FileHandle file) override { return CloseHandle(ToHandle(file)) ? 0 : LastError(); }
 
  private:
-  std::map<FolderHandle, HANDLE> locks_;  // The run locks held, by folder.
+  // The run locks held, by folder; the disk is shared by every thread.
+  std::mutex locks_mutex_;
+  std::map<FolderHandle, HANDLE> locks_;
 };
 
 }  // namespace

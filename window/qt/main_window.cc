@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,15 +14,16 @@
 #include <string_view>
 #include <vector>
 
-#include "generation/generate_indexes.h"
 #include "runtime/error.h"
 #include "window/qt/app_icon.h"
 #include "window/qt/enter_key.h"
 #include "window/qt/error_report.h"
 #include "window/qt/folder_list.h"
+#include "window/qt/input_hold.h"
 #include "window/qt/log_box.h"
 #include "window/qt/read_me.h"
 #include "window/qt/window_inputs.h"
+#include "window/shared/background_run.h"
 #include "window/shared/focus_order.h"
 #include "window/shared/form_layout.h"
 #include "window/shared/twips.h"
@@ -194,18 +196,24 @@ void MainWindow::ShowOptions(const OptionsView& view) {
 }
 
 void MainWindow::RunGeneration() {
-  WindowInputs inputs(
+  const RunSettings settings = ReadRunSettings(
       {folder_list_, filter_switch_, filter_text_, paging_switch_, links_per_page_});
-  std::optional<Error> failure;
-  try {
-    GenerateIndexes(inputs, disk_);
-  } catch (const Error& error) {
-    failure = error;
+  QEventLoop wait;
+  BackgroundRun run(settings, disk_, [&wait] {
+    QMetaObject::invokeMethod(&wait, &QEventLoop::quit, Qt::QueuedConnection);
+  });
+  {
+    // The window takes no input while the run lasts, but keeps painting
+    // and answering the window manager, which would otherwise offer to end
+    // it.
+    const InputHold hold;
+    wait.exec();
   }
+  const std::optional<Error> failure = run.Finish();
   // The names linked before a failure show behind its report; a run that
   // failed before clearing the log leaves the box as it was.
-  if (inputs.log().cleared()) {
-    log_box_->ShowLog(inputs.log().TakeText());
+  if (run.log().cleared()) {
+    log_box_->ShowLog(run.log().TakeText());
     log_box_->viewport()->repaint();
   }
   if (failure) ReportError(this, *failure);

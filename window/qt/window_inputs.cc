@@ -25,10 +25,10 @@ CheckState CheckStateOf(const QCheckBox* box) {
   return CheckState::kClear;
 }
 
-RunSettings WindowInputs::Settings() {
-  return {controls_.folder_list->CurrentPath(), IsOn(CheckStateOf(controls_.filter_switch)),
-          Utf8(controls_.filter_text), IsOn(CheckStateOf(controls_.paging_switch)),
-          Utf8(controls_.links_per_page)};
+RunSettings ReadRunSettings(const RunControls& controls) {
+  return {controls.folder_list->CurrentPath(), IsOn(CheckStateOf(controls.filter_switch)),
+          Utf8(controls.filter_text), IsOn(CheckStateOf(controls.paging_switch)),
+          Utf8(controls.links_per_page)};
 }
 
 }  // namespace quillfold

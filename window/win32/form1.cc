@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "generation/generate_indexes.h"
 #include "platform/absolute_folder.h"
 #include "platform/windows/wide_text.h"
+#include "runtime/disk.h"
+#include "window/shared/background_run.h"
 #include "window/shared/focus_order.h"
 #include "window/shared/form_layout.h"
 #include "window/shared/read_me.h"
@@ -17,6 +18,7 @@
 #include "window/win32/control_kinds.h"
 #include "window/win32/folder_list.h"
 #include "window/win32/log_box.h"
+#include "window/win32/run_wait.h"
 #include "window/win32/window_inputs.h"
 #include "window/win32/window_text.h"
 
@@ -175,6 +177,16 @@ LRESULT Form1::Handle(UINT message, WPARAM w, LPARAM l) {
                    SWP_NOZORDER | SWP_NOACTIVATE);
       return 0;
     }
+    case WM_SETCURSOR:
+      if (!running_) return DefWindowProcW(window_, message, w, l);
+      SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+      return TRUE;
+    case WM_CLOSE:
+      // A run is not cut short: closing waits for its end.
+      return running_ ? 0 : DefWindowProcW(window_, message, w, l);
+    case WM_SYSCOMMAND:
+      if (running_ && (w & 0xFFF0) == SC_CLOSE) return 0;
+      return DefWindowProcW(window_, message, w, l);
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
@@ -263,21 +275,22 @@ void Form1::ShowOptions(const OptionsView& view) {
 }
 
 void Form1::RunGeneration() {
-  WindowInputs inputs(folder_list_->open_folder(),
-                      {filter_switch_, filter_text_, paging_switch_, links_per_page_});
-  // The window takes no input while the run holds it.
+  const RunSettings settings = ReadRunSettings(
+      folder_list_->open_folder(), {filter_switch_, filter_text_, paging_switch_, links_per_page_});
+  // The window takes no input while the run lasts, but keeps painting and
+  // answering the system, which would otherwise call it "Not Responding".
   EnableWindow(window_, FALSE);
   const HCURSOR cursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-  std::optional<Error> failure;
-  try {
-    GenerateIndexes(inputs);
-  } catch (const Error& error) {
-    failure = error;
-  }
+  running_ = true;
+  BackgroundRun run(settings, SystemDisk(),
+                    [window = window_] { PostMessageW(window, kRunEndedMessage, 0, 0); });
+  WaitForRunEnd(window_);
+  const std::optional<Error> failure = run.Finish();
+  running_ = false;
   // The names linked before a failure show behind its report. A run that
   // failed before it cleared the log (links per page "abc") leaves the last
   // run's log in the box.
-  if (inputs.log().cleared()) log_box_->Show(inputs.log().TakeText());
+  if (run.log().cleared()) log_box_->Show(run.log().TakeText());
   DiscardQueuedInput();
   SetCursor(cursor);
   EnableWindow(window_, TRUE);

@@ -73,6 +73,8 @@ class Form1 {
   OptionsView options_view_ = InitialOptionsView();
   // The control that had the focus when the window was last left.
   HWND focus_before_leaving_ = nullptr;
+  // A run holds the window: it takes no input and does not close.
+  bool running_ = false;
 };
 
 // Tells the user about a failed action: a modal box with the error's number,

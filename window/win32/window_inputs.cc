@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <utility>
+
 #include "platform/windows/wide_text.h"
 
 namespace quillfold {
@@ -27,9 +29,10 @@ CheckState CheckStateOf(HWND check_box) {
   }
 }
 
-RunSettings WindowInputs::Settings() {
-  return {folder_, IsOn(CheckStateOf(controls_.filter_switch)), TextOf(controls_.filter_text),
-          IsOn(CheckStateOf(controls_.paging_switch)), TextOf(controls_.links_per_page)};
+RunSettings ReadRunSettings(std::string folder, const RunControls& controls) {
+  return {std::move(folder), IsOn(CheckStateOf(controls.filter_switch)),
+          TextOf(controls.filter_text), IsOn(CheckStateOf(controls.paging_switch)),
+          TextOf(controls.links_per_page)};
 }
 
 }  // namespace quillfold
