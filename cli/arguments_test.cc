@@ -76,5 +76,15 @@ TEST(ParseArgumentsTest, HelpAndVersionWinOverEverythingElse) {
   EXPECT_EQ(Parse({"--filter", "--help", "dir"}).action, Action::kRun);
 }
 
+TEST(ParseArgumentsTest, SlashQuestionMarkIsHelpOnWindowsOnly) {
+#ifdef _WIN32
+  EXPECT_EQ(Parse({"/?"}).action, Action::kHelp);
+  EXPECT_EQ(Parse({"dir", "/?"}).action, Action::kHelp);
+#else
+  EXPECT_EQ(Parse({"/?"}).folder, "/?");
+#endif
+  EXPECT_EQ(Parse({"--", "/?"}).folder, "/?");
+}
+
 }  // namespace
 }  // namespace quillfold
