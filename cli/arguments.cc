@@ -8,6 +8,14 @@
 namespace quillfold {
 namespace {
 
+// Windows' own commands show their help for "/?", so Windows users type it;
+// elsewhere "/?" is the path of a folder named "?".
+#ifdef _WIN32
+constexpr bool kSlashQuestionMarkIsHelp = true;
+#else
+constexpr bool kSlashQuestionMarkIsHelp = false;
+#endif
+
 CommandLine OnlyAction(CommandLine::Action action) {
   CommandLine command;
   command.action = action;
@@ -36,10 +44,9 @@ std::string UsageText() {
          "                         and list the pages in index.html\n"
          "  --links-per-page TEXT  links per page file (default 95), a number in the\n"
          "                         user's locale\n"
-         "  -0, --null             end each printed name with a NUL byte, not a newline\n"
-         "  --help                 show this help" +
-         (kPathSeparator == '\\' ? " (also /?)" : "") +
-         "\n"
+         "  -0, --null             end each printed name with a NUL byte, not a newline\n" +
+         (kSlashQuestionMarkIsHelp ? "  /?, --help             show this help\n"
+                                   : "  --help                 show this help\n") +
          "  --version              show the version\n";
 }
 
@@ -49,8 +56,7 @@ CommandLine ParseArguments(std::span<const std::string_view> arguments) {
   bool options_ended = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     std::string_view argument = arguments[i];
-    // Windows programs answer "/?" with their help; elsewhere it is a path.
-    if (kPathSeparator == '\\' && !options_ended && argument == "/?") {
+    if (kSlashQuestionMarkIsHelp && !options_ended && argument == "/?") {
       return OnlyAction(CommandLine::Action::kHelp);
     }
     if (options_ended || argument.size() < 2 || argument[0] != '-') {

@@ -80,9 +80,13 @@ TEST(ParseArgumentsTest, HelpAndVersionWinOverEverythingElse) {
   EXPECT_EQ(Parse({"--filter", "--help", "dir"}).action, Action::kRun);
 }
 
-// "/?" is the help of Windows programs; elsewhere it is a folder named "?".
-TEST(ParseArgumentsTest, SlashQuestionMarkIsHelpOnlyOnWindows) {
-  EXPECT_EQ(Parse({"/?"}).action, kPathSeparator == '\\' ? Action::kHelp : Action::kRun);
+TEST(ParseArgumentsTest, SlashQuestionMarkIsHelpOnWindowsOnly) {
+#ifdef _WIN32
+  EXPECT_EQ(Parse({"/?"}).action, Action::kHelp);
+  EXPECT_EQ(Parse({"dir", "/?"}).action, Action::kHelp);
+#else
+  EXPECT_EQ(Parse({"/?"}).folder, "/?");
+#endif
   EXPECT_EQ(Parse({"--", "/?"}).folder, "/?");
 }
 

@@ -85,8 +85,7 @@ install(FILES ${quillfold_packaging_out}/quillfold.1.gz ${quillfold_packaging_ou
 # The read-me button opens the installed page when there is no publisher's
 # site; the page shows the screenshot beside it.
 set(quillfold_docdir ${CMAKE_INSTALL_DATAROOTDIR}/doc/quillfold)
-install(FILES ${PROJECT_SOURCE_DIR}/docs/readme.html ${PROJECT_SOURCE_DIR}/docs/screenshot.png
-        DESTINATION ${quillfold_docdir})
+install(FILES ${QUILLFOLD_READ_ME_PAGE} ${QUILLFOLD_READ_ME_SCREENSHOT} DESTINATION ${quillfold_docdir})
 
 if(QUILLFOLD_BUILD_TESTS)
   add_test(NAME desktop_entry_validates

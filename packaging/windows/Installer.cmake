@@ -26,16 +26,16 @@ foreach(program ${quillfold_windows_programs})
                      DEPENDS ${program} VERBATIM)
   list(APPEND quillfold_windows_staged ${staged})
 endforeach()
-# LICENSE gets the extension Windows opens with a text editor.
-foreach(pair "docs/readme.html:readme.html" "docs/screenshot.png:screenshot.png"
-             "LICENSE:LICENSE.txt")
-  string(REPLACE ":" ";" pair "${pair}")
+# The Windows read-me with the Win32 window's screenshot, as the build made
+# them; LICENSE gets the extension Windows opens with a text editor.
+foreach(pair "${QUILLFOLD_READ_ME_PAGE}|readme.html" "${QUILLFOLD_READ_ME_SCREENSHOT}|screenshot.png"
+             "${PROJECT_SOURCE_DIR}/LICENSE|LICENSE.txt")
+  string(REPLACE "|" ";" pair "${pair}")
   list(GET pair 0 source)
   list(GET pair 1 name)
   add_custom_command(OUTPUT ${quillfold_windows_files}/${name}
-                     COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/${source}
-                             ${quillfold_windows_files}/${name}
-                     DEPENDS ${PROJECT_SOURCE_DIR}/${source} VERBATIM)
+                     COMMAND ${CMAKE_COMMAND} -E copy ${source} ${quillfold_windows_files}/${name}
+                     DEPENDS ${source} VERBATIM)
   list(APPEND quillfold_windows_staged ${quillfold_windows_files}/${name})
 endforeach()
 
@@ -100,6 +100,8 @@ add_custom_target(windows_installer DEPENDS ${QUILLFOLD_WINDOWS_SETUP} ${QUILLFO
 if(TARGET quillfold_ico)
   add_dependencies(windows_installer quillfold_ico)
 endif()
+# The read-me is made in docs/, whose rules this folder's do not see.
+add_dependencies(windows_installer quillfold_read_me)
 
 if(QUILLFOLD_BUILD_TESTS AND CMAKE_CROSSCOMPILING_EMULATOR)
   # Built once per test run, as the Debian package is; the checks read it.
@@ -107,9 +109,11 @@ if(QUILLFOLD_BUILD_TESTS AND CMAKE_CROSSCOMPILING_EMULATOR)
            COMMAND ${CMAKE_COMMAND} --build ${CMAKE_BINARY_DIR} --target windows_installer)
   set_tests_properties(windows_installer_builds PROPERTIES FIXTURES_SETUP windows_installer
                        TIMEOUT 300)
+  get_filename_component(quillfold_read_me_folder ${QUILLFOLD_READ_ME_PAGE} DIRECTORY)
   add_test(NAME windows_zip_contents
            COMMAND ${CMAKE_CURRENT_LIST_DIR}/check-zip.sh ${QUILLFOLD_WINDOWS_ZIP}
-                   ${quillfold_windows_files} ${quillfold_windows_names})
+                   ${quillfold_read_me_folder} ${quillfold_windows_files}
+                   ${quillfold_windows_names})
   # Its own Wine prefix, made afresh by each run, so that nothing from an
   # earlier install can stand in for what this one should do.
   list(GET CMAKE_CROSSCOMPILING_EMULATOR 0 quillfold_wine_run)

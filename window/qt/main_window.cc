@@ -220,8 +220,8 @@ void MainWindow::RunGeneration() {
 }
 
 void MainWindow::OpenReadMePage() {
-  OpenReadMe(
-      this, ReadMeUrl(PublisherHost(), QCoreApplication::applicationDirPath(), SourceReadMePage()));
+  OpenReadMe(this,
+             ReadMeUrl(PublisherHost(), QCoreApplication::applicationDirPath(), BuildReadMePage()));
 }
 
 }  // namespace quillfold

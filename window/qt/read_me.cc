@@ -24,13 +24,13 @@ QString WindowCaption(const QString& host) {
   return QString::fromStdString(FormCaption(host.toStdString()));
 }
 
-QString SourceReadMePage() { return QStringLiteral(QUILLFOLD_SOURCE_READ_ME); }
+QString BuildReadMePage() { return QStringLiteral(QUILLFOLD_BUILD_READ_ME); }
 
-QUrl ReadMeUrl(const QString& host, const QString& program_folder, const QString& source_page) {
+QUrl ReadMeUrl(const QString& host, const QString& program_folder, const QString& build_page) {
   const std::string installed =
       QDir::cleanPath(program_folder + QStringLiteral("/../share/doc/quillfold/readme.html"))
           .toStdString();
-  const std::string pages[] = {installed, source_page.toStdString()};
+  const std::string pages[] = {installed, build_page.toStdString()};
   const ReadMeTarget target = ChooseReadMe(host.toStdString(), pages, Exists);
   const QString location = QString::fromStdString(target.location);
   return target.local ? QUrl::fromLocalFile(location) : QUrl(location);

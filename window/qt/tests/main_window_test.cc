@@ -480,12 +480,12 @@ TEST(MainWindowTest, ReadMeOpensThePageOnEveryClick) {
   QDesktopServices::unsetUrlHandler("http");
   QDesktopServices::unsetUrlHandler("file");
   // The tests run from the build tree, where nothing is installed: without
-  // a publisher the page is the source tree's.
+  // a publisher the page is the one this build made.
   const QUrl page = PublisherHost().isEmpty()
-                        ? QUrl::fromLocalFile(SourceReadMePage())
+                        ? QUrl::fromLocalFile(BuildReadMePage())
                         : QUrl("http://" + PublisherHost() + "/Quillfold/readme.html");
   EXPECT_EQ(catcher.urls, (QList<QUrl>{page, page}));
-  EXPECT_TRUE(QFileInfo::exists(SourceReadMePage())) << SourceReadMePage().toStdString();
+  EXPECT_TRUE(QFileInfo::exists(BuildReadMePage())) << BuildReadMePage().toStdString();
 }
 
 TEST_F(RunTest, ControlCharactersInNamesShowAsPicturesOneNameALine) {

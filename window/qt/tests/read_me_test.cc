@@ -27,13 +27,13 @@ TEST(ReadMeTest, CaptionNamesThePublisherOnlyWhenThereIsOne) {
   for (const Case& c : cases) EXPECT_EQ(WindowCaption(c.host), c.caption) << c.host.toStdString();
 }
 
-// An installed program's folder, PREFIX/bin, and a source tree's page.
+// An installed program's folder, PREFIX/bin, and a build tree's page.
 class ReadMeUrlTest : public ::testing::Test {
  protected:
   ReadMeUrlTest() {
     std::filesystem::create_directories(temp_ / "prefix/bin");
     std::filesystem::create_directories(temp_ / "prefix/share/doc/quillfold");
-    std::filesystem::create_directories(temp_ / "source/docs");
+    std::filesystem::create_directories(temp_ / "build/docs");
   }
 
   QString Path(const char* name) const { return QString::fromStdString(temp_ / name); }
@@ -41,14 +41,14 @@ class ReadMeUrlTest : public ::testing::Test {
   testing::TempFolder temp_;
 };
 
-TEST_F(ReadMeUrlTest, PublishersPageElseTheInstalledPageElseTheSourceTrees) {
+TEST_F(ReadMeUrlTest, PublishersPageElseTheInstalledPageElseTheBuildTrees) {
   const QString installed = Path("prefix/share/doc/quillfold/readme.html");
-  const QString source = Path("source/docs/readme.html");
+  const QString built = Path("build/docs/readme.html");
   struct Case {
     const char* what;
     QString host;
     bool installed_exists;
-    bool source_exists;
+    bool built_exists;
     QUrl page;
   };
   const Case cases[] = {
@@ -56,17 +56,17 @@ TEST_F(ReadMeUrlTest, PublishersPageElseTheInstalledPageElseTheSourceTrees) {
       {"a publisher, no page installed", "example.org", false, false,
        QUrl("http://example.org/Quillfold/readme.html")},
       {"installed", "", true, true, QUrl::fromLocalFile(installed)},
-      {"installed, no source tree", "", true, false, QUrl::fromLocalFile(installed)},
-      {"run from the build tree", "", false, true, QUrl::fromLocalFile(source)},
+      {"installed, no build tree", "", true, false, QUrl::fromLocalFile(installed)},
+      {"run from the build tree", "", false, true, QUrl::fromLocalFile(built)},
       {"neither", "", false, false, QUrl::fromLocalFile(installed)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     std::filesystem::remove(installed.toStdString());
-    std::filesystem::remove(source.toStdString());
+    std::filesystem::remove(built.toStdString());
     if (c.installed_exists) testing::WriteFile(installed.toStdString(), "<html></html>");
-    if (c.source_exists) testing::WriteFile(source.toStdString(), "<html></html>");
-    EXPECT_EQ(ReadMeUrl(c.host, Path("prefix/bin"), source), c.page);
+    if (c.built_exists) testing::WriteFile(built.toStdString(), "<html></html>");
+    EXPECT_EQ(ReadMeUrl(c.host, Path("prefix/bin"), built), c.page);
   }
 }
 
