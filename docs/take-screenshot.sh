@@ -45,11 +45,7 @@ fail() {
 if [ -z "${prefix:-}" ]; then
   sample="$work/Holiday photos"
 else
-  wine=$(command -v wine64 || true)
-  [ -n "$wine" ] || [ ! -x /usr/lib/wine/wine64 ] || wine=/usr/lib/wine/wine64
-  [ -n "$wine" ] || wine=$(command -v wine)
-  wineserver=$(dirname "$wine")/wineserver
-  [ -x "$wineserver" ] || wineserver=$(command -v wineserver)
+  find_wine
   # Wine names the profile folder after USER and links Documents to HOME; a
   # real folder in its place keeps the sample inside C:. Wine calls the
   # profiles' folder "users"; Windows calls it "Users", and so does the

@@ -37,3 +37,29 @@ check_site_kept() {
     [ "$(cat "$work/parent/site/$name")" = x ] || fail "$name was changed"
   done
 }
+
+# find_wine: sets wine to the 64-bit Wine loader (Debian keeps wine64 out of
+# PATH) and wineserver to its server.
+find_wine() {
+  wine=$(command -v wine64 || true)
+  [ -n "$wine" ] || [ ! -x /usr/lib/wine/wine64 ] || wine=/usr/lib/wine/wine64
+  [ -n "$wine" ] || wine=$(command -v wine)
+  wineserver=$(dirname "$wine")/wineserver
+  [ -x "$wineserver" ] || wineserver=$(command -v wineserver)
+}
+
+# use_wine_prefix WINE_RUN PREFIX: the window's Wine prefix, made by the
+# build's runner on first use, with the prefix's session ended (the
+# runner's has no display; the window's must start a new one on the
+# caller's) and the Wine settings exported for the window.
+use_wine_prefix() {
+  "$1" "$2" cmd /c exit >/dev/null 2>&1 || fail "no Wine prefix at $2"
+  find_wine
+  WINEPREFIX=$2 "$wineserver" -k 2>/dev/null || true
+  WINEPREFIX=$2 "$wineserver" -w 2>/dev/null || true
+  WINEPREFIX=$2
+  WINEDEBUG=-all
+  WINEDLLOVERRIDES="mscoree,mshtml="
+  WINELOADER=$wine
+  export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES WINELOADER
+}

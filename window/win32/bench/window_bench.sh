@@ -54,19 +54,12 @@ cli_time=$(seconds "$start" "$(now)")
 expected=$(wc -c <"$folder/index1.html")
 rm -f "$folder"/index*.html
 
-wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
-[ -x "$wine" ] || wine=$(command -v wine)
-wineserver=$(dirname "$wine")/wineserver
-[ -x "$wineserver" ] || wineserver=$(command -v wineserver)
-WINEPREFIX=$prefix "$wineserver" -k 2>/dev/null || true
-WINEPREFIX=$prefix "$wineserver" -w 2>/dev/null || true
-
 work=$(mktemp -d)
 xvfb_pid=""
 app_pid=""
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  WINEPREFIX=$prefix "$wineserver" -k 2>/dev/null || true
+  [ -n "${wineserver:-}" ] && WINEPREFIX=$prefix "$wineserver" -k 2>/dev/null || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
 }
@@ -76,12 +69,8 @@ fail() {
   exit 1
 }
 . testing/window_script.sh
+use_wine_prefix "$wine_run" "$prefix"
 start_xvfb
-WINEPREFIX=$prefix
-WINEDEBUG=-all
-WINEDLLOVERRIDES="mscoree,mshtml="
-WINELOADER=$wine
-export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES WINELOADER
 (cd "$parent" && exec "$wine" "$program") >/dev/null 2>&1 &
 app_pid=$!
 window=$(timeout 120 xdotool search --sync --onlyvisible --name '^Quillfold( from .+)?$' |

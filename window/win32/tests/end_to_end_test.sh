@@ -28,25 +28,10 @@ fail() {
 }
 
 # The window needs a prefix whose desktop was made with a display: a prefix
-# of its own, made by the build's runner on first use.
-"$wine_run" "$prefix" cmd /c exit >/dev/null 2>&1 || fail "no Wine prefix at $prefix"
-wine=$(command -v wine64 || true)
-[ -n "$wine" ] || [ ! -x /usr/lib/wine/wine64 ] || wine=/usr/lib/wine/wine64
-[ -n "$wine" ] || wine=$(command -v wine)
-wineserver=$(dirname "$wine")/wineserver
-[ -x "$wineserver" ] || wineserver=$(command -v wineserver)
-# The prefix's Wine session from that run has no display; the window's
-# must start a new one on the private display.
-WINEPREFIX=$prefix "$wineserver" -k 2>/dev/null || true
-WINEPREFIX=$prefix "$wineserver" -w 2>/dev/null || true
-
+# of its own.
 . "$(dirname "$0")/../../../testing/window_script.sh"
+use_wine_prefix "$wine_run" "$prefix"
 start_xvfb
-WINEPREFIX=$prefix
-WINEDEBUG=-all
-WINEDLLOVERRIDES="mscoree,mshtml="
-WINELOADER=$wine
-export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES WINELOADER
 
 # The program starts in "parent", whose only sub-folder is "site".
 mkdir -p "$work/parent/site"

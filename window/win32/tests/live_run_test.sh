@@ -26,26 +26,13 @@ fail() {
   exit 1
 }
 
-# A prefix of its own: the end-to-end test, which may run meanwhile, ends
-# the Wine session of its prefix.
-"$wine_run" "$prefix" cmd /c exit >/dev/null 2>&1 || fail "no Wine prefix at $prefix"
-wine=$(command -v wine64 || true)
-[ -n "$wine" ] || [ ! -x /usr/lib/wine/wine64 ] || wine=/usr/lib/wine/wine64
-[ -n "$wine" ] || wine=$(command -v wine)
-wineserver=$(dirname "$wine")/wineserver
-[ -x "$wineserver" ] || wineserver=$(command -v wineserver)
-WINEPREFIX=$prefix "$wineserver" -k 2>/dev/null || true
-WINEPREFIX=$prefix "$wineserver" -w 2>/dev/null || true
-
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../../testing/window_script.sh"
 . "$here/../../../testing/live_run.sh"
+# A prefix of its own: the end-to-end test, which may run meanwhile, ends
+# the Wine session of its prefix.
+use_wine_prefix "$wine_run" "$prefix"
 start_xvfb
-WINEPREFIX=$prefix
-WINEDEBUG=-all
-WINEDLLOVERRIDES="mscoree,mshtml="
-WINELOADER=$wine
-export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES WINELOADER
 
 make_live_site
 cd "$work/parent"
