@@ -154,6 +154,23 @@ TEST(CliTest, PrintsNamesAsTheOutputNeedsThem) {
   }
 }
 
+// A message names the folder, whose path may hold any name: on a terminal
+// its control characters show as "?" too; into a pipe its bytes stay.
+TEST(CliTest, AMessageOnATerminalMasksTheFoldersControlCharacters) {
+  TempFolder base;
+  const std::string folder = base / "gone\x1B]0;OWNED\x07";
+  for (const bool on_terminal : {true, false}) {
+    SCOPED_TRACE(on_terminal ? "terminal" : "pipe");
+    HostileStart start;
+    start.stderr_on_terminal = on_terminal;
+    const HostileResult result = RunCli({folder}, start);
+    EXPECT_EQ(result.exit_code, 1);
+    EXPECT_EQ(result.err, "quillfold-cli: error 76: Path not found\nquillfold-cli: " + base.path() +
+                              (on_terminal ? "/gone?]0;OWNED?" : "/gone\x1B]0;OWNED\x07") +
+                              ": No such file or directory\n");
+  }
+}
+
 TEST(CliTest, AnOutputThatCannotBeWrittenIsReportedAfterTheRun) {
   TempFolder folder;
   WriteFile(folder / "a.txt", "");

@@ -16,10 +16,8 @@ class LogWriter {
  public:
   struct Format {
     char terminator = '\n';  // After each line; NUL for `xargs -0`.
-    // Each control character of a line as one "?", as `ls` does on a
-    // terminal, so a name cannot move the cursor, retitle the window or
-    // clear the screen: 0x00-0x1F, 0x7F and the C1 controls U+0080-U+009F,
-    // in UTF-8 or as a byte 0x80-0x9F outside a well-formed sequence.
+    // Each control character of a line as one "?", for a terminal (see
+    // AppendMasked).
     bool mask_controls = false;
   };
 

@@ -8,6 +8,7 @@
 #include "cli/arguments.h"
 #include "cli/log_writer.h"
 #include "cli/system.h"
+#include "cli/terminal_text.h"
 #include "generation/generate_indexes.h"
 #include "platform/absolute_folder.h"
 #include "runtime/error.h"
@@ -40,8 +41,23 @@ class CommandLineInputs : public RunInputs {
 };
 
 // Prints on standard error; nothing is left to tell of a failure there.
+// On a terminal each line's control characters show as "?", as the names
+// on standard output do: a message names a folder, whose path may hold any
+// name.
 void PrintError(const std::string& text) {
-  StandardStream(StandardStream::Which::kError).Write(text);
+  StandardStream error(StandardStream::Which::kError);
+  if (!error.IsTerminal()) {
+    error.Write(text);
+    return;
+  }
+  std::string shown;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+    AppendMasked(std::string_view(text).substr(start, end - start), shown);
+    shown += '\n';
+  }
+  AppendMasked(std::string_view(text).substr(start), shown);
+  error.Write(shown);
 }
 
 void Complain(std::string_view message) {

@@ -153,7 +153,7 @@ void LimitOpenFilesAtFirstFolder(pid_t child, int limit) {
 #endif
 }
 
-// A terminal for standard output: `ends[0]` the side the test reads,
+// A terminal for standard output or error: `ends[0]` the side the test reads,
 // `ends[1]` the side the program writes to, both closed on exec.
 void OpenTerminal(int ends[2]) {
   ends[0] = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
@@ -206,7 +206,11 @@ HostileResult RunHostile(const std::vector<std::string>& argv, const HostileStar
   } else if (pipe2(out_pipe, O_CLOEXEC) != 0) {
     throw std::runtime_error("pipe failed");
   }
-  if (pipe2(err_pipe, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
+  if (start.stderr_on_terminal) {
+    OpenTerminal(err_pipe);
+  } else if (pipe2(err_pipe, O_CLOEXEC) != 0) {
+    throw std::runtime_error("pipe failed");
+  }
   const rlimit size_limit{static_cast<rlim_t>(start.file_size_limit),
                           static_cast<rlim_t>(start.file_size_limit)};
   const pid_t child = fork();

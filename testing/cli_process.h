@@ -41,9 +41,10 @@ struct HostileStart {
   // the limit fails with EFBIG; otherwise the signal keeps the action a
   // shell leaves it, ending the program unless it ignores it itself.
   bool file_size_signal_ignored = true;
-  // Standard output is a terminal (in raw mode, so bytes arrive unchanged)
-  // instead of a pipe.
+  // Standard output, or standard error, is a terminal (in raw mode, so
+  // bytes arrive unchanged) instead of a pipe.
   bool stdout_on_terminal = false;
+  bool stderr_on_terminal = false;
 };
 
 struct HostileResult {

@@ -109,18 +109,6 @@ class FakeDisk : public Disk {
     return StatusOf(PathIn(folder, name), status);
   }
 
-  int StatusOf(const std::string& path, FileStatus& status) {
-    const auto file = files.find(path);
-    const auto kind = kinds.find(path);
-    if (file == files.end() && kind == kinds.end()) return kNotFoundCode;
-    status.kind = kind == kinds.end() ? FileKind::kRegular : kind->second;
-    status.size = file == files.end() ? 0 : static_cast<std::int64_t>(file->second.size());
-    status.volume = 1;
-    const auto id = ids.find(path);
-    status.id = id == ids.end() ? std::hash<std::string>()(path) : id->second;
-    return 0;
-  }
-
   int Write(FileHandle file, std::string_view data, std::size_t& written) override {
     ++write_calls;
     written = 0;
@@ -155,6 +143,18 @@ class FakeDisk : public Disk {
     std::string path = open_folders_.at(folder).path;
     if (path.empty() || path.back() != kPathSeparator) path += kPathSeparator;
     return path + name;
+  }
+
+  int StatusOf(const std::string& path, FileStatus& status) {
+    const auto file = files.find(path);
+    const auto kind = kinds.find(path);
+    if (file == files.end() && kind == kinds.end()) return kNotFoundCode;
+    status.kind = kind == kinds.end() ? FileKind::kRegular : kind->second;
+    status.size = file == files.end() ? 0 : static_cast<std::int64_t>(file->second.size());
+    status.volume = 1;
+    const auto id = ids.find(path);
+    status.id = id == ids.end() ? std::hash<std::string>()(path) : id->second;
+    return 0;
   }
 
   std::map<FileHandle, std::string> open_;

@@ -280,8 +280,10 @@ before=$(installed_state)
 mkfifo "$work/holder-input"
 "$wine_run" "$prefix" "$holder" <"$work/holder-input" >"$work/holder-output" 2>&1 &
 exec 3>"$work/holder-input"
+# Wine may take long to start a program while other tests load the
+# machine: up to two minutes.
 tries=0
-until grep -q marked "$work/holder-output" || [ "$tries" -ge 300 ]; do
+until grep -q marked "$work/holder-output" || [ "$tries" -ge 1200 ]; do
   sleep 0.1
   tries=$((tries + 1))
 done
