@@ -27,18 +27,8 @@ std::size_t RootLength(std::wstring_view path) {
 
 std::string AbsoluteFolder(const std::string& folder, ParentSteps) {
   const std::string given = folder.empty() ? "." : folder;
-  const std::wstring wide = ToWide(given);
-  std::wstring full(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length =
-        GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    if (length == 0) throw FileError(static_cast<int>(GetLastError()), given);
-    if (length < full.size()) {
-      full.resize(length);
-      break;
-    }
-    full.resize(length);  // The size asked for, which includes the final NUL.
-  }
+  std::wstring full = FullPath(ToWide(given));
+  if (full.empty()) throw FileError(static_cast<int>(GetLastError()), given);
   const std::size_t root = RootLength(full);
   while (full.size() > root && IsSlash(full.back())) full.pop_back();
   return FromWide(full);

@@ -22,7 +22,18 @@ bool IsUnc(std::wstring_view path) {
   return path.size() >= 3 && IsSlash(path[0]) && IsSlash(path[1]) && !IsSlash(path[2]);
 }
 
-// The full path, or an empty one when the system cannot make it.
+}  // namespace
+
+std::wstring ToWide(std::string_view bytes) {
+  const std::u16string text = Utf16FromWtf8(bytes);
+  return std::wstring(reinterpret_cast<const wchar_t*>(text.data()), text.size());
+}
+
+std::string FromWide(std::wstring_view text) {
+  return Wtf8FromUtf16(
+      std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
+}
+
 std::wstring FullPath(const std::wstring& path) {
   std::wstring full(path.size() + 16, L'\0');
   for (;;) {
@@ -35,18 +46,6 @@ std::wstring FullPath(const std::wstring& path) {
     }
     full.resize(length);  // The size asked for, which includes the final NUL.
   }
-}
-
-}  // namespace
-
-std::wstring ToWide(std::string_view bytes) {
-  const std::u16string text = Utf16FromWtf8(bytes);
-  return std::wstring(reinterpret_cast<const wchar_t*>(text.data()), text.size());
-}
-
-std::string FromWide(std::wstring_view text) {
-  return Wtf8FromUtf16(
-      std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
 }
 
 std::wstring SystemPath(std::string_view path) {

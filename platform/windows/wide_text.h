@@ -11,6 +11,11 @@ namespace quillfold {
 std::wstring ToWide(std::string_view bytes);
 std::string FromWide(std::wstring_view text);
 
+// `path` made full by the system: absolute, from the current folder and
+// drive, with ".", ".." and "/" resolved. Empty when the system cannot make
+// it; GetLastError then tells why.
+std::wstring FullPath(const std::wstring& path);
+
 // `path` as the system's file calls should get it. An absolute path ("C:\..."
 // or "\\server\share\...") is made full (".", ".." and "/" resolved) and put
 // in the "\\?\" form, which lifts the MAX_PATH limit of 260 characters and
