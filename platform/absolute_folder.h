@@ -20,7 +20,9 @@ enum class ParentSteps {
 // `folder` as an absolute path without "." parts, repeated separators or a
 // trailing separator, except for a root ("/", "C:\"). A relative folder is
 // taken from the current one; an empty folder is the current one. Windows
-// resolves ".." up the path either way, as its own file functions do.
+// resolves ".." up the path either way, as its own file functions do, and
+// keeps a name's trailing dots and blanks where the folder so named exists
+// (platform/windows/wide_text.h, FullPath).
 // Raises the file error when the current folder cannot be found out.
 std::string AbsoluteFolder(const std::string& folder,
                            ParentSteps parent_steps = ParentSteps::kAsTheSystemFollows);

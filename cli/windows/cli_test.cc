@@ -58,10 +58,10 @@ std::string ReadAll(HANDLE pipe) {
   return bytes;
 }
 
-CliResult RunCli(const std::vector<std::wstring>& arguments, Output output = Output::kPipe,
-                 const std::string& working_folder = "") {
-  std::wstring command_line = Quoted(ToWide(QUILLFOLD_CLI_PATH));
-  for (const std::wstring& argument : arguments) command_line += L" " + Quoted(argument);
+// Runs quillfold-cli with `arguments` written after its name as they are.
+CliResult RunCliLine(const std::wstring& arguments, Output output = Output::kPipe,
+                     const std::string& working_folder = "") {
+  std::wstring command_line = Quoted(ToWide(QUILLFOLD_CLI_PATH)) + L" " + arguments;
 
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   HANDLE out_read, out_write, err_read, err_write;
@@ -115,6 +115,13 @@ CliResult RunCli(const std::vector<std::wstring>& arguments, Output output = Out
   if (output != Output::kReaderGone) CloseHandle(out_read);
   CloseHandle(err_read);
   return result;
+}
+
+CliResult RunCli(const std::vector<std::wstring>& arguments, Output output = Output::kPipe,
+                 const std::string& working_folder = "") {
+  std::wstring line;
+  for (const std::wstring& argument : arguments) line += L" " + Quoted(argument);
+  return RunCliLine(line, output, working_folder);
 }
 
 std::vector<std::string> ListingOrder(const std::string& folder) {
@@ -200,6 +207,32 @@ TEST_F(CliTest, MakesAFolderAbsoluteWhateverItsForm) {
          {"index.html", "index1.html", "index2.html", "index3.html", "index4.html"}) {
       DeleteFileW((SystemPath(folder_.path()) + L"\\" + ToWide(page)).c_str());
     }
+  }
+}
+
+// Explorer and scripts quote a folder as they got it: "C:\" and "C:\t1\"
+// keep their backslash, and the options after them stay options.
+TEST_F(CliTest, AQuotedFolderMayEndInABackslash) {
+  const CliResult result = RunCliLine(L"\"" + Folder() + L"\\\" --paging --links-per-page 3");
+  EXPECT_EQ(result.exit_code, 0u) << result.err;
+  EXPECT_EQ(ReadFile(folder_ / "index.html"), Records({"index1.html", "index2.html"}));
+}
+
+// Folders another system named, each beside the folder Windows' own full
+// form of its path names; the run writes into the one named exactly.
+TEST(CliExactFolderTest, WritesIntoTheFolderNamedWithItsTrailingDotsAndBlanks) {
+  TempFolder parent;
+  const std::string long_parent = "\\\\?\\" + parent.path() + "\\";
+  for (const char* name : {"foo", "foo.", "bar "}) {
+    ASSERT_TRUE(CreateDirectoryW(ToWide(long_parent + name).c_str(), nullptr)) << name;
+    WriteFile(long_parent + name + "\\file.txt", "");
+  }
+  for (const char* name : {"foo.", "bar "}) {
+    SCOPED_TRACE(name);
+    const CliResult result = RunCli({ToWide(parent / name)});
+    EXPECT_EQ(result.exit_code, 0u) << result.err;
+    EXPECT_EQ(result.out, "file.txt\r\n");
+    EXPECT_EQ(ReadFile(long_parent + name + "\\index1.html"), Records({"file.txt"}));
   }
 }
 

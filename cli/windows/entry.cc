@@ -1,6 +1,6 @@
-// quillfold-cli's entry point on Windows: the arguments arrive as UTF-16
-// (wmain, linked with -municode), whatever the ANSI code page, and go on as
-// UTF-8.
+// quillfold-cli's entry point on Windows: the arguments are read as UTF-16
+// from the command line itself, whatever the ANSI code page, by the rule
+// the window reads its own with, and go on as UTF-8.
 
 #include <windows.h>
 
@@ -11,17 +11,19 @@
 #include "cli/system.h"
 #include "platform/ending_signals.h"
 #include "platform/standard_descriptors.h"
+#include "platform/windows/command_line.h"
 #include "platform/windows/running_mark.h"
-#include "platform/windows/wide_text.h"
 
-extern "C" int wmain(int argc, wchar_t** argv) {
+// wmain (linked with -municode) only so that the C run-time reads nothing
+// through the ANSI code page; its argv, split by the C run-time's rules,
+// would read a quoted folder ending in a backslash as ending in a quote.
+extern "C" int wmain(int, wchar_t**) {
   quillfold::MarkRunning();
   // A drive without its medium fails the run instead of asking in a dialog.
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   quillfold::OpenStandardDescriptors();
   quillfold::PrepareEndingSignals();
-  std::vector<std::string> arguments;
-  for (int i = 1; i < argc; ++i) arguments.push_back(quillfold::FromWide(argv[i]));
+  const std::vector<std::string> arguments = quillfold::ProgramArguments();
   const std::vector<std::string_view> views(arguments.begin(), arguments.end());
   return quillfold::RunCommandLine(views);
 }

@@ -1,12 +1,11 @@
 // quillfold.exe: the Windows window.
 #include <windows.h>
-// After windows.h, which it needs.
-#include <shellapi.h>
 
 #include <string>
 #include <vector>
 
 #include "platform/folder_argument.h"
+#include "platform/windows/command_line.h"
 #include "platform/windows/running_mark.h"
 #include "platform/windows/wide_text.h"
 #include "window/win32/form1.h"
@@ -14,23 +13,6 @@
 namespace {
 
 constexpr int kExitUsage = 2;
-
-// The arguments after the program's name, as UTF-8.
-std::vector<std::string> Arguments() {
-  int count = 0;
-  wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-  std::vector<std::string> result;
-  for (int i = 1; arguments != nullptr && i < count; ++i) {
-    std::wstring argument = arguments[i];
-    // Explorer quotes the folder it names, and a root's "C:\" then ends in
-    // \", which the rules of the command line read as a quote; no path has
-    // one, so it is the backslash.
-    if (argument.ends_with(L'"')) argument.back() = L'\\';
-    result.push_back(quillfold::FromWide(argument));
-  }
-  LocalFree(arguments);
-  return result;
-}
 
 // What is wrong with the command line; empty when nothing is.
 std::string UsageMistake(const std::vector<std::string>& arguments) {
@@ -43,7 +25,7 @@ std::string UsageMistake(const std::vector<std::string>& arguments) {
 // quillfold.exe [FOLDER]: the window, open on FOLDER when one is given.
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
   quillfold::MarkRunning();
-  const std::vector<std::string> arguments = Arguments();
+  const std::vector<std::string> arguments = quillfold::ProgramArguments();
   if (const std::string mistake = UsageMistake(arguments); !mistake.empty()) {
     const std::wstring text =
         quillfold::ToWide("quillfold: " + mistake + "\n\nUsage: quillfold.exe [FOLDER]");

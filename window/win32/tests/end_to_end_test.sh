@@ -149,12 +149,13 @@ echo "end-to-end: quillfold.exe wrote site/index1.html, reported links per page 
 
 # Started on a folder, as Explorer's "Open in Quillfold" starts it: Dir1
 # is open on it, so Step 2 alone (Command1, one Tab from Text1) links its
-# file there.
+# file there. Its name ends in a dot and a blank, as another system may
+# name it, beside the folder Windows' own shortening of it would open.
 kill "$app_pid"
 wait "$app_pid" 2>/dev/null || true
-mkdir "$work/given"
-printf x >"$work/given/only.txt"
-given=$(printf 'Z:%s' "$work/given" | tr / '\\')
+mkdir "$work/given" "$work/given. "
+printf x >"$work/given. /only.txt"
+given=$(printf 'Z:%s' "$work/given. " | tr / '\\')
 (cd "$work/parent" && exec "$wine" "$program" "$given") >"$work/program.log" 2>&1 &
 app_pid=$!
 window=$(timeout 120 xdotool search --sync --onlyvisible --name '^Quillfold( from .+)?$' |
@@ -166,7 +167,8 @@ sleep 0.5
 xdotool key --delay 150 Tab space
 given_linked() {
   printf '<body>\r\n<p><a href="only.txt">only.txt</a></p>\r\n<p></p>\r\n<body>\r\n' |
-    cmp -s - "$work/given/index1.html"
+    cmp -s - "$work/given. /index1.html"
 }
-wait_until 20 given_linked || fail "the window started on $given did not link its file there"
+wait_until 20 given_linked || fail "the window started on '$given' did not link its file there"
+[ ! -e "$work/given/index1.html" ] || fail "the window wrote into 'given', not '$given'"
 echo "end-to-end: quillfold.exe started on a folder wrote its index1.html"
