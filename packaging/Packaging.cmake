@@ -22,15 +22,13 @@ list(JOIN domain_parts "." reversed_domain)
 set(QUILLFOLD_APPSTREAM_ID "${reversed_domain}.Quillfold")
 set(QUILLFOLD_SCREENSHOT_URL "https://${quillfold_domain}/Quillfold/screenshot.png")
 set(QUILLFOLD_METAINFO_HOMEPAGE "")
-set(quillfold_homepage "")
-if(NOT QUILLFOLD_PUBLISHER_HOST STREQUAL "")
-  set(quillfold_homepage "https://${QUILLFOLD_PUBLISHER_HOST}/Quillfold/readme.html")
-  set(QUILLFOLD_METAINFO_HOMEPAGE "<url type=\"homepage\">${quillfold_homepage}</url>")
+if(NOT QUILLFOLD_HOMEPAGE STREQUAL "")
+  set(QUILLFOLD_METAINFO_HOMEPAGE "<url type=\"homepage\">${QUILLFOLD_HOMEPAGE}</url>")
 endif()
 # debian/rules gives the package this Homepage; dpkg-gencontrol leaves out
 # the field when it is empty.
 file(CONFIGURE OUTPUT ${quillfold_packaging_out}/quillfold.substvars
-     CONTENT "quillfold:Homepage=${quillfold_homepage}\n")
+     CONTENT "quillfold:Homepage=${QUILLFOLD_HOMEPAGE}\n")
 set(QUILLFOLD_METAINFO "${quillfold_packaging_out}/${QUILLFOLD_APPSTREAM_ID}.metainfo.xml")
 configure_file(${PROJECT_SOURCE_DIR}/packaging/metainfo.xml.in ${QUILLFOLD_METAINFO} @ONLY)
 

@@ -2,7 +2,9 @@
 # names it: QUILLFOLD_RELEASE_DATE (YYYY-MM-DD), for the AppStream metadata,
 # and QUILLFOLD_RELEASE_EPOCH (its time in seconds since 1970), the only time
 # that goes into the Windows downloads, as it is the only one that goes into
-# the Debian package (dpkg-buildpackage's SOURCE_DATE_EPOCH).
+# the Debian package (dpkg-buildpackage's SOURCE_DATE_EPOCH); and
+# QUILLFOLD_HOMEPAGE, the read-me on the publisher's web host, empty without
+# one.
 file(STRINGS ${PROJECT_SOURCE_DIR}/debian/changelog quillfold_changelog_head LIMIT_COUNT 20)
 set(quillfold_release_version "")
 set(quillfold_release_time "")
@@ -29,3 +31,8 @@ foreach(quillfold_format "%s;QUILLFOLD_RELEASE_EPOCH" "%F;QUILLFOLD_RELEASE_DATE
   endif()
 endforeach()
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/debian/changelog)
+
+set(QUILLFOLD_HOMEPAGE "")
+if(NOT QUILLFOLD_PUBLISHER_HOST STREQUAL "")
+  set(QUILLFOLD_HOMEPAGE "https://${QUILLFOLD_PUBLISHER_HOST}/Quillfold/readme.html")
+endif()

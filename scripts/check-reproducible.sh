@@ -14,7 +14,9 @@
 # windows: the programs, the portable zip and the installer of the preset
 #   windows (tests and benchmarks left out), built in two folders of
 #   different depth, the second a year and a day later in another time
-#   zone, locale and umask; the five files must be identical.
+#   zone, locale and umask; the five files must be identical. Both builds
+#   are unsigned: a signature holds the time it was made, and signing adds
+#   only the signature to the unsigned bytes (the test command checks that).
 # WORK (default: a new folder under /tmp) receives the builds and logs.
 set -eu
 what=$1

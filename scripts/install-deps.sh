@@ -12,13 +12,14 @@
 # xauth and python3-xlib, reprotest with faketime and diffoscope;
 # the Windows build (preset windows): mingw-w64, NSIS, and Wine to run its
 # tests; its window's end-to-end test reads the clipboard through Tk
-# (python3-tk).
+# (python3-tk); its downloads are signed with osslsigncode, with a test
+# certificate that openssl makes.
 set -e
 cd "$(dirname "$0")/.."
 packages="g++ make clang clang-format libclang-rt-14-dev tree fonts-dejavu-core
   dpkg-dev debhelper lintian devscripts file autopkgtest xauth python3-xlib
   reprotest faketime diffoscope-minimal
-  g++-mingw-w64-x86-64-posix nsis wine wine64 python3-tk"
+  g++-mingw-w64-x86-64-posix nsis wine wine64 python3-tk osslsigncode openssl"
 missing=""
 for package in $packages; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" ||

@@ -4,10 +4,13 @@
 # command line once, uninstalls silently and checks that nothing is left; then
 # what must be refused: a running Quillfold, a folder that cannot be made, a
 # second copy, an uninstaller of a copy the entry does not name.
-#   check-installer.sh WINE-RUN PREFIX SETUP.EXE VERSION ICON HOLDER.EXE
-#                      FILES-FOLDER NAME...
+#   check-installer.sh WINE-RUN PREFIX SETUP.EXE VERSION ICON SIGNATURES
+#                      HOLDER.EXE FILES-FOLDER NAME...
 # WINE-RUN is cmake/wine-run.sh; PREFIX, a Wine prefix for this check alone,
 # is made afresh. ICON is the .ico the installer must show, or "none".
+# SIGNATURES is "none" when nothing is signed, the certificate authority's
+# PEM file that the installer and the installed programs' signatures must
+# verify against, or "-" for signatures not checked here.
 # HOLDER.EXE makes itself known as a running Quillfold and holds that until
 # its input ends. FILES-FOLDER holds the files the installer was made from,
 # NAME... their names: exactly these must be installed, with the same bytes.
@@ -17,9 +20,10 @@ prefix=$2
 setup=$3
 version=$4
 icon_file=$5
-holder=$6
-files=$7
-shift 7
+signatures=$6
+holder=$7
+files=$8
+shift 8
 resources="python3 $(dirname "$0")/pe_resources.py"
 
 failures=0
@@ -269,6 +273,24 @@ for part in 'level="asInvoker"' '>true</longPathAware>' \
   case "$manifest" in
     *"$part"*) ;;
     *) fail "quillfold-cli.exe's manifest lacks $part" ;;
+  esac
+done
+
+# --- Signatures --------------------------------------------------------
+# The installer, and the installed programs as they will run: the
+# uninstaller was signed before the installer packed it.
+for program in "$setup" "$install_dir"/*.exe; do
+  case $signatures in
+    -) ;;
+    none)
+      [ "$(python3 "$(dirname "$0")/pe_signature.py" table "$program")" = "0 0" ] ||
+        fail "$(basename "$program") is signed, and no certificate is configured"
+      ;;
+    *)
+      report=$(osslsigncode verify -CAfile "$signatures" -in "$program" 2>&1) ||
+        fail "$(basename "$program")'s signature does not verify:" \
+          "$(printf '%s\n' "$report" | grep -v '^$' | tail -n 4 | tr '\n' ' ')"
+      ;;
   esac
 done
 

@@ -23,7 +23,12 @@ Var InstalledIn
 !define MUI_PAGE_CUSTOMFUNCTION_PRE SkipFolderWhenInstalled
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
-!define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\readme.html"
+; The installer runs as an administrator, and a browser it started would
+; too (as the administrator whose password a standard user typed, even):
+; Explorer is asked to open the page instead, and the Explorer already
+; running, the user's shell, opens it with the user's own rights.
+!define MUI_FINISHPAGE_SHOWREADME ""
+!define MUI_FINISHPAGE_SHOWREADME_FUNCTION ShowReadMe
 !define MUI_FINISHPAGE_SHOWREADME_TEXT "Show the read-me"
 !define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
 !insertmacro MUI_PAGE_FINISH
@@ -65,6 +70,10 @@ Function .onInit
       ${Break}
     ${EndIf}
   ${Next}
+FunctionEnd
+
+Function ShowReadMe
+  Exec '"$WINDIR\explorer.exe" "$INSTDIR\readme.html"'
 FunctionEnd
 
 Function SkipFolderWhenInstalled

@@ -3,13 +3,13 @@
 ; installer it belongs to, version information included, so the one
 ; quillfold.nsi would write would say "Setup". This run's installer is
 ; never shipped; !uninstfinalize copies out the uninstaller it makes, which
-; quillfold.nsi installs as a file.
+; quillfold.nsi installs as a file (signed first, when the downloads are).
 
 !include "@QUILLFOLD_NSIS_COMMON@"
 
 OutFile "@QUILLFOLD_NSIS_UNINSTALLER_STUB@"
 VIAddVersionKey /LANG=1033 "FileDescription" "Quillfold ${QUILLFOLD_VERSION} Uninstall"
-!uninstfinalize '"@CMAKE_COMMAND@" -E copy "%1" "@QUILLFOLD_NSIS_UNINSTALLER@"'
+!uninstfinalize '"@CMAKE_COMMAND@" -E copy "%1" "@QUILLFOLD_NSIS_MADE_UNINSTALLER@"'
 
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
