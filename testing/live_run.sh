@@ -63,6 +63,19 @@ if os.path.exists(os.path.join(site, "index%d.html" % (count + 1))):
 PYTHON
 }
 
+# start_live_run: starts the site's run, one link per page, by the keys of
+# the window that has the focus, and returns once its first page is there.
+start_live_run() {
+  # From Text1, two tabs reach Dir1, where "site" is one line down. Then
+  # Check2 is ticked, which shows Text3 before it; its "95" becomes "1".
+  # Three Shift+Tabs go back through Check1 and Dir1 to Command1.
+  xdotool key --delay 150 Tab Tab Down Return
+  sleep 0.5
+  xdotool key --delay 150 Tab Tab space shift+Tab End BackSpace BackSpace 1 \
+    shift+Tab shift+Tab shift+Tab space
+  wait_until 20 test -e "$work/parent/site/index1.html" || fail "the run did not start"
+}
+
 # check_live_run WINDOW COMMAND...: runs the site with one link per page
 # from WINDOW, driven by its keys, and while the run lasts runs COMMAND,
 # which asks the window whether it answers and fails when it does not.
@@ -72,14 +85,7 @@ PYTHON
 check_live_run() {
   window=$1
   shift
-  # From Text1, two tabs reach Dir1, where "site" is one line down. Then
-  # Check2 is ticked, which shows Text3 before it; its "95" becomes "1".
-  # Three Shift+Tabs go back through Check1 and Dir1 to Command1.
-  xdotool key --delay 150 Tab Tab Down Return
-  sleep 0.5
-  xdotool key --delay 150 Tab Tab space shift+Tab End BackSpace BackSpace 1 \
-    shift+Tab shift+Tab shift+Tab space
-  wait_until 20 test -e "$work/parent/site/index1.html" || fail "the run did not start"
+  start_live_run
   started=$(date +%s)
 
   "$@" >"$work/liveness.log" 2>&1 &

@@ -12,15 +12,13 @@
 #include "platform/ending_signals.h"
 #include "platform/standard_descriptors.h"
 #include "platform/windows/command_line.h"
-#include "platform/windows/running_mark.h"
+#include "platform/windows/program_start.h"
 
 // wmain (linked with -municode) only so that the C run-time reads nothing
 // through the ANSI code page; its argv, split by the C run-time's rules,
 // would read a quoted folder ending in a backslash as ending in a quote.
 extern "C" int wmain(int, wchar_t**) {
-  quillfold::MarkRunning();
-  // A drive without its medium fails the run instead of asking in a dialog.
-  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+  quillfold::StartProgram();
   quillfold::OpenStandardDescriptors();
   quillfold::PrepareEndingSignals();
   const std::vector<std::string> arguments = quillfold::ProgramArguments();

@@ -89,6 +89,7 @@ MainWindow::MainWindow(QWidget* parent, Disk& disk) : QWidget(parent), disk_(dis
   CreateLog();
   CreateReadMeButton();
   SetFocusOrder();
+  RaiseOverlappedBoxes();
 }
 
 void MainWindow::ShowCentered() {
@@ -178,6 +179,14 @@ void MainWindow::SetFocusOrder() {
   }
   for (std::size_t i = 1; i < controls.size(); ++i) setTabOrder(controls[i - 1], controls[i]);
   controls.front()->setFocus();
+}
+
+void MainWindow::RaiseOverlappedBoxes() {
+  for (const ControlLayout& control : FormControls()) {
+    for (const std::string_view box : BoxesOverlapping(control.name)) {
+      findChild<QWidget*>(Latin1(box), Qt::FindDirectChildrenOnly)->raise();
+    }
+  }
 }
 
 void MainWindow::ShowOrHideFilterText() {

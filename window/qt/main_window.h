@@ -43,6 +43,8 @@ class MainWindow : public QWidget {
   void CreateLog();
   void CreateReadMeButton();
   void SetFocusOrder();
+  // A box lies over the label or check box that overlaps it.
+  void RaiseOverlappedBoxes();
 
   void ShowOrHideFilterText();
   void ShowOrHideLinksPerPage();

@@ -42,6 +42,17 @@ constexpr std::array<std::string_view, 1> kFilterControls{"Text2"};
 // Shown and hidden in this order, the labels before the box they describe.
 constexpr std::array<std::string_view, 3> kPagingControls{"Label5", "Label6", "Text3"};
 
+bool IsBox(ControlKind kind) {
+  return kind == ControlKind::kFolderList || kind == ControlKind::kTextBox ||
+         kind == ControlKind::kLog;
+}
+
+// Rectangles that only touch do not overlap.
+bool Overlap(const TwipsRect& a, const TwipsRect& b) {
+  return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+         b.top < a.top + a.height;
+}
+
 }  // namespace
 
 std::span<const ControlLayout> FormControls() { return kControls; }
@@ -51,6 +62,16 @@ const ControlLayout& FormControl(std::string_view name) {
     if (control.name == name) return control;
   }
   std::abort();
+}
+
+std::vector<std::string_view> BoxesOverlapping(std::string_view name) {
+  const ControlLayout& control = FormControl(name);
+  std::vector<std::string_view> boxes;
+  if (control.kind != ControlKind::kLabel && control.kind != ControlKind::kCheckBox) return boxes;
+  for (const ControlLayout& box : kControls) {
+    if (IsBox(box.kind) && Overlap(box.place, control.place)) boxes.push_back(box.name);
+  }
+  return boxes;
 }
 
 std::span<const std::string_view> FilterControls() { return kFilterControls; }

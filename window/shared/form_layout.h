@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "window/shared/twips.h"
 
@@ -47,6 +48,14 @@ std::span<const ControlLayout> FormControls();
 // The control named `name`; one not in the drawing is a programming mistake
 // and aborts.
 const ControlLayout& FormControl(std::string_view name);
+
+// The boxes (the folder list, the text boxes, the log) that the label or
+// check box `name` overlaps. The drawing's rectangles overlap by a few twips
+// (Label1 over Dir1's top edge, Check1 over Text2's, Check2 over Text3's);
+// there the box is drawn over its neighbour, as the drawing's own system
+// drew its windowless labels beneath every box, so the box's whole border
+// shows. Every rectangle stays as drawn.
+std::vector<std::string_view> BoxesOverlapping(std::string_view name);
 
 // Check1's caption says what the tick does next.
 inline constexpr std::string_view kFilterOffCaption =

@@ -46,7 +46,10 @@ int ControlId(const ControlLayout& control) {
 
 HWND CreateControl(const ControlLayout& control, HWND parent, HINSTANCE instance) {
   const ControlClass control_class = ClassOf(control.kind);
-  const DWORD style = WS_CHILD | control_class.style | (control.visible_at_start ? WS_VISIBLE : 0);
+  // Clipped by its neighbours: where rectangles overlap, each control paints
+  // only what is its own (Form1 cuts a label's overlap with a box out of it).
+  const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | control_class.style |
+                      (control.visible_at_start ? WS_VISIBLE : 0);
   return CreateWindowExW(control_class.extended_style, control_class.class_name,
                          ToWide(control.text).c_str(), style, 0, 0, 0, 0, parent,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(control))),

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/absolute_folder.h"
+#include "platform/windows/session_end.h"
 #include "platform/windows/wide_text.h"
 #include "runtime/disk.h"
 #include "window/shared/background_run.h"
@@ -28,6 +29,8 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"QuillfoldForm1";
 constexpr int kIconResource = 1;
 constexpr UINT_PTR kLogTimer = 1;
+// What Windows shows of a run that holds up the end of the session.
+constexpr wchar_t kRunBlocksShutdown[] = L"Quillfold is writing link pages";
 
 // The folder quillfold.exe is in.
 std::string ProgramFolder() {
@@ -47,6 +50,36 @@ bool FileExists(const std::string& path) {
   return GetFileAttributesW(ToWide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+// A function of user32 that older Windows lacks; null there.
+template <typename Function>
+Function UserFunction(const char* name) {
+  // Through void*: a FARPROC is no pointer to this function type.
+  return reinterpret_cast<Function>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+}
+
+// GetDpiForWindow and AdjustWindowRectExForDpi came with Windows 10 1607;
+// looked up when the window is made, so that the window still starts on
+// the versions before it, at the screen's DPI.
+int WindowDotsPerInch(HWND window) {
+  static const auto dpi_for_window = UserFunction<UINT(WINAPI*)(HWND)>("GetDpiForWindow");
+  if (dpi_for_window != nullptr) return static_cast<int>(dpi_for_window(window));
+  const HDC screen = GetDC(nullptr);
+  const int dots_per_inch = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dots_per_inch;
+}
+
+void AdjustFrame(RECT& frame, DWORD style, DWORD extended_style, int dots_per_inch) {
+  static const auto adjust_for_dpi =
+      UserFunction<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)>("AdjustWindowRectExForDpi");
+  if (adjust_for_dpi != nullptr) {
+    adjust_for_dpi(&frame, style, FALSE, extended_style, static_cast<UINT>(dots_per_inch));
+  } else {
+    AdjustWindowRectEx(&frame, style, FALSE, extended_style);
+  }
+}
+
 // Input the user gave while a run held the window is dropped, not played
 // back onto a window that has changed under it.
 void DiscardQueuedInput() {
@@ -55,6 +88,27 @@ void DiscardQueuedInput() {
   }
   while (PeekMessageW(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
   }
+}
+
+// A label or check box lies beneath the boxes it overlaps: the part they
+// cover is cut out of it, so it never paints over their borders. Stacking
+// it beneath them would do the same, but Tab visits the controls in their
+// stacking order.
+void CutOutOverlappedBoxes(HWND control, std::string_view name, const PixelRect& place,
+                           int dots_per_inch) {
+  const std::vector<std::string_view> boxes = BoxesOverlapping(name);
+  if (boxes.empty()) return;
+  HRGN region = CreateRectRgn(0, 0, place.width, place.height);
+  for (std::string_view box : boxes) {
+    const PixelRect covered = TwipsToPixels(FormControl(box).place, dots_per_inch);
+    const int left = covered.left - place.left;
+    const int top = covered.top - place.top;
+    HRGN cut = CreateRectRgn(left, top, left + covered.width, top + covered.height);
+    CombineRgn(region, region, cut, RGN_DIFF);
+    DeleteObject(cut);
+  }
+  // The window owns the region from here on.
+  SetWindowRgn(control, region, FALSE);
 }
 
 }  // namespace
@@ -86,7 +140,7 @@ Form1::Form1(HINSTANCE instance) : instance_(instance) {
   window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, caption.c_str(),
                             WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT, 0,
                             0, nullptr, nullptr, instance, this);
-  dots_per_inch_ = static_cast<int>(GetDpiForWindow(window_));
+  dots_per_inch_ = WindowDotsPerInch(window_);
   CreateControls();
   PlaceControls();
 }
@@ -100,7 +154,7 @@ void Form1::ShowCentered(int show_command) {
   const DWORD extended_style = static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_EXSTYLE));
   RECT frame{0, 0, TwipsToPixels(kFormWidthTwips, dots_per_inch_),
              TwipsToPixels(kFormHeightTwips, dots_per_inch_)};
-  AdjustWindowRectExForDpi(&frame, style, FALSE, extended_style, static_cast<UINT>(dots_per_inch_));
+  AdjustFrame(frame, style, extended_style, dots_per_inch_);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
   MONITORINFO monitor{};
@@ -181,6 +235,16 @@ LRESULT Form1::Handle(UINT message, WPARAM w, LPARAM l) {
       if (!running_) return DefWindowProcW(window_, message, w, l);
       SetCursor(LoadCursorW(nullptr, IDC_WAIT));
       return TRUE;
+    case WM_QUERYENDSESSION:
+      // Logoff, shutdown and restarts wait for a run too; Windows shows the
+      // reason registered for it (RunGeneration) and lets the user decide.
+      return running_ ? FALSE : DefWindowProcW(window_, message, w, l);
+    case WM_ENDSESSION:
+      // The session ends anyway (forced, or the user chose to): Windows ends
+      // the program once this returns, so the record under way is finished
+      // first. Ended, the record a run was writing is whole.
+      if (w && running_) EndWithTheSession();
+      return 0;
     case WM_CLOSE:
       // A run is not cut short: closing waits for its end.
       return running_ ? 0 : DefWindowProcW(window_, message, w, l);
@@ -225,6 +289,7 @@ void Form1::PlaceControls() {
     const PixelRect place = TwipsToPixels(control.place, dots_per_inch_);
     HWND handle = Control(control.name);
     MoveWindow(handle, place.left, place.top, place.width, place.height, FALSE);
+    CutOutOverlappedBoxes(handle, control.name, place, dots_per_inch_);
     SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   }
   folder_list_->SetDotsPerInch(dots_per_inch_);
@@ -282,11 +347,13 @@ void Form1::RunGeneration() {
   EnableWindow(window_, FALSE);
   const HCURSOR cursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
   running_ = true;
+  ShutdownBlockReasonCreate(window_, kRunBlocksShutdown);
   BackgroundRun run(settings, SystemDisk(),
                     [window = window_] { PostMessageW(window, kRunEndedMessage, 0, 0); });
   WaitForRunEnd(window_);
   const std::optional<Error> failure = run.Finish();
   running_ = false;
+  ShutdownBlockReasonDestroy(window_);
   // The names linked before a failure show behind its report. A run that
   // failed before it cleared the log (links per page "abc") leaves the last
   // run's log in the box.

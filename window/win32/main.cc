@@ -1,12 +1,14 @@
 // quillfold.exe: the Windows window.
 #include <windows.h>
+// After windows.h, which it needs.
+#include <objbase.h>
 
 #include <string>
 #include <vector>
 
 #include "platform/folder_argument.h"
 #include "platform/windows/command_line.h"
-#include "platform/windows/running_mark.h"
+#include "platform/windows/program_start.h"
 #include "platform/windows/wide_text.h"
 #include "window/win32/form1.h"
 
@@ -24,7 +26,10 @@ std::string UsageMistake(const std::vector<std::string>& arguments) {
 
 // quillfold.exe [FOLDER]: the window, open on FOLDER when one is given.
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
-  quillfold::MarkRunning();
+  quillfold::StartProgram();
+  // ShellExecuteW, which opens the read-me, may call on COM, which it asks
+  // its callers to have started on their thread.
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
   const std::vector<std::string> arguments = quillfold::ProgramArguments();
   if (const std::string mistake = UsageMistake(arguments); !mistake.empty()) {
     const std::wstring text =

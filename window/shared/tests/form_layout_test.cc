@@ -26,6 +26,19 @@ TEST(ControlTableTest, FocusOrderVisitsEveryFocusableControlOnce) {
                                              "Text3", "Check2", "Command3"}));
 }
 
+// Rectangles that only touch (Label5 and Text3, Text2 and Check2) are not
+// overlaps; a box overlapping a box, or a button, is none of this rule's.
+TEST(ControlTableTest, TheLabelsAndCheckBoxesOverlappingABoxAreTheDrawingsThree) {
+  std::vector<std::string> overlaps;
+  for (const ControlLayout& control : FormControls()) {
+    for (std::string_view box : BoxesOverlapping(control.name)) {
+      overlaps.push_back(std::string(control.name) + " over " + std::string(box));
+    }
+  }
+  EXPECT_EQ(overlaps, (std::vector<std::string>{"Label1 over Dir1", "Check1 over Text2",
+                                                "Check2 over Text3"}));
+}
+
 TEST(ControlTableTest, NamesAreUniqueAndFound) {
   std::set<std::string_view> names;
   for (const ControlLayout& control : FormControls()) {

@@ -5,13 +5,18 @@
 # answers, as Windows does before it calls a window "Not Responding", and
 # first asks it to close. Clicks and keys given meanwhile do nothing, the
 # window repaints when uncovered, and the pages come out whole, each once.
-# Usage: live_run_test.sh WINE_RUN PREFIX QUILLFOLD_EXE LIVENESS_CHECK_EXE
+# With end-session last, the session ends during the run instead: the
+# window first refuses, then, told that the session ends anyway, finishes
+# the record under way and ends, every page written whole.
+# Usage: live_run_test.sh WINE_RUN PREFIX QUILLFOLD_EXE LIVENESS_CHECK_EXE [end-session]
 # (WINE_RUN PREFIX is the build's CMAKE_CROSSCOMPILING_EMULATOR.)
 set -eu
 wine_run=$1
-prefix=$2-live
 program=$3
 check=$4
+mode=${5:-answers}
+# A prefix of each test's own, as both may run at once.
+prefix=$2-live-$mode
 work=$(mktemp -d)
 xvfb_pid=""
 cleanup() {
@@ -46,5 +51,37 @@ sleep 3
 xdotool windowfocus --sync "$window"
 sleep 0.5
 
+# check_whole_pages: the pages written hold one whole record each, of a
+# file each, and the run ended before its last.
+check_whole_pages() {
+  python3 - "$work/parent/site" "$live_files" <<'PYTHON' || fail "the session's end tore the pages"
+import os, re, sys
+site, count = sys.argv[1], int(sys.argv[2])
+record = re.compile(rb'<body>\r\n<p><a href="(file-\d\d\.txt)">\1</a></p>\r\n<p></p>\r\n<body>\r\n\Z')
+written = [p for p in range(1, count + 1) if os.path.exists(os.path.join(site, "index%d.html" % p))]
+if not written or len(written) == count:
+    sys.exit("%d of the %d pages written: the session did not end during the run" % (len(written), count))
+linked = set()
+for page in written:
+    data = open(os.path.join(site, "index%d.html" % page), "rb").read()
+    match = record.match(data)
+    if not match:
+        sys.exit("index%d.html holds %r" % (page, data[:200]))
+    linked.add(match.group(1))
+if len(linked) != len(written):
+    sys.exit("a file linked twice")
+print("live run: the session ended after %d of the %d pages, each whole" % (len(written), count))
+PYTHON
+}
+
+if [ "$mode" = end-session ]; then
+  start_live_run
+  "$wine" "$check" --end-session || fail "the window did not refuse to end the session"
+  wait_until 10 sh -c '! kill -0 "$(cat "$0")" 2>/dev/null' "$work/app.pid" ||
+    fail "the program did not end with the session"
+  check_whole_pages
+  exit 0
+fi
 check_live_run "$window" "$wine" "$check" 8
+"$wine" "$check" --session-may-end || fail "the window refused to end the session after the run"
 echo "live run: quillfold.exe answered throughout, refused to close and wrote every page once"

@@ -9,18 +9,49 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
+
+namespace {
+
+// The window's answer to WM_QUERYENDSESSION for a logoff: TRUE, it may end.
+bool AgreesToEndSession(HWND window) {
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000,
+                      &answer);
+  return answer != FALSE;
+}
+
+int CheckSessionEnd(HWND window, bool run_under_way) {
+  if (AgreesToEndSession(window) != !run_under_way) {
+    std::fprintf(stderr, "liveness_check: the window %s to end the session\n",
+                 run_under_way ? "agreed during a run" : "refused between runs");
+    return 1;
+  }
+  if (!run_under_way) return 0;
+  // Answered once the window has finished its record; the program ends
+  // meanwhile, so no answer is waited for.
+  SendMessageTimeoutW(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 10000,
+                      nullptr);
+  return 0;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   if (argc != 2) {
-    std::fprintf(stderr, "usage: liveness_check SECONDS\n");
+    std::fprintf(stderr, "usage: liveness_check SECONDS|--session-may-end|--end-session\n");
     return 2;
   }
-  const ULONGLONG span = static_cast<ULONGLONG>(std::atof(argv[1]) * 1000);
   const HWND window = FindWindowW(L"QuillfoldForm1", nullptr);
   if (window == nullptr) {
     std::fprintf(stderr, "liveness_check: no Quillfold window\n");
     return 1;
   }
+  const std::string_view mode = argv[1];
+  if (mode == "--session-may-end" || mode == "--end-session") {
+    return CheckSessionEnd(window, mode == "--end-session");
+  }
+  const ULONGLONG span = static_cast<ULONGLONG>(std::atof(argv[1]) * 1000);
   PostMessageW(window, WM_CLOSE, 0, 0);
   PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
   const ULONGLONG start = GetTickCount64();
