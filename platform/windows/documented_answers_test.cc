@@ -6,10 +6,9 @@
 #define WIN32_NO_STATUS
 #include <windows.h>
 #undef WIN32_NO_STATUS
-#include <ntstatus.h>
-
 #include <aclapi.h>
 #include <gtest/gtest.h>
+#include <ntstatus.h>
 #include <winternl.h>
 
 #include <cstring>
@@ -48,8 +47,8 @@ struct AnsweringCalls : WindowsCalls {
   std::vector<std::wstring> mutexes;  // Named as asked, "!" added for an access not shared.
   std::vector<DWORD> waits;
 
-  BOOL GetFileInformationByHandleEx(HANDLE file, FILE_INFO_BY_HANDLE_CLASS info_class,
-                                    void* buffer, DWORD size) override {
+  BOOL GetFileInformationByHandleEx(HANDLE file, FILE_INFO_BY_HANDLE_CLASS info_class, void* buffer,
+                                    DWORD size) override {
     if (const auto it = refused.find(info_class); it != refused.end()) {
       SetLastError(RtlNtStatusToDosError(it->second));
       return FALSE;
@@ -61,8 +60,8 @@ struct AnsweringCalls : WindowsCalls {
     return WindowsCalls::GetFileInformationByHandleEx(file, info_class, buffer, size);
   }
   NTSTATUS NtCreateFile(HANDLE* file, ACCESS_MASK access, OBJECT_ATTRIBUTES* attributes,
-                        IO_STATUS_BLOCK* io, ULONG file_attributes, ULONG share,
-                        ULONG disposition, ULONG options) override {
+                        IO_STATUS_BLOCK* io, ULONG file_attributes, ULONG share, ULONG disposition,
+                        ULONG options) override {
     if ((access & FILE_APPEND_DATA) && !page_opens.empty()) {
       const NTSTATUS answer = page_opens.front();
       page_opens.pop_front();
@@ -104,8 +103,8 @@ TEST(DocumentedAnswersTest, RunsAndListsWhereVolumesRefuseInformationClasses) {
   } kCases[] = {
       // FatCommonQueryInformation's default case (Windows-driver-samples
       // filesys/fastfat fileinfo.c) has neither class.
-      {"FAT32", {{FileAttributeTagInfo, STATUS_INVALID_PARAMETER},
-                 {FileIdInfo, STATUS_INVALID_PARAMETER}}},
+      {"FAT32",
+       {{FileAttributeTagInfo, STATUS_INVALID_PARAMETER}, {FileIdInfo, STATUS_INVALID_PARAMETER}}},
       // Closed source; winfsp#661, microsoft/STL#2373: the same answer.
       {"exFAT", {{FileAttributeTagInfo, STATUS_INVALID_PARAMETER}}},
       // FILE_ID_INFO: "Minimum supported server: Windows Server 2012".
@@ -115,8 +114,9 @@ TEST(DocumentedAnswersTest, RunsAndListsWhereVolumesRefuseInformationClasses) {
        {{FileIdBothDirectoryRestartInfo, STATUS_INVALID_INFO_CLASS},
         {FileIdInfo, STATUS_NOT_SUPPORTED}}},
       // Dokan before dokany#933 answered STATUS_NOT_IMPLEMENTED.
-      {"third-party file system", {{FileIdBothDirectoryRestartInfo, STATUS_NOT_IMPLEMENTED},
-                                   {FileAttributeTagInfo, STATUS_NOT_IMPLEMENTED}}},
+      {"third-party file system",
+       {{FileIdBothDirectoryRestartInfo, STATUS_NOT_IMPLEMENTED},
+        {FileAttributeTagInfo, STATUS_NOT_IMPLEMENTED}}},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.volume);
@@ -148,9 +148,13 @@ TEST(DocumentedAnswersTest, APageHeldByAnotherProgramIsTriedAgainAWhile) {
     int number;
     std::vector<DWORD> waits;
   } kCases[] = {
-      {"a scanner holds it for three tries", std::deque<NTSTATUS>(3, STATUS_SHARING_VIOLATION), 0,
+      {"a scanner holds it for three tries",
+       std::deque<NTSTATUS>(3, STATUS_SHARING_VIOLATION),
+       0,
        {10, 20, 40}},
-      {"held throughout", std::deque<NTSTATUS>(6, STATUS_SHARING_VIOLATION), 70,
+      {"held throughout",
+       std::deque<NTSTATUS>(6, STATUS_SHARING_VIOLATION),
+       70,
        {10, 20, 40, 80, 160}},
       {"a byte range locked once", {STATUS_LOCK_NOT_GRANTED}, 0, {10}},
       {"no access: not tried again", {STATUS_ACCESS_DENIED}, 70, {}},
@@ -215,7 +219,8 @@ TEST(DocumentedAnswersTest, TheRunningMarkFallsBackToItsSessionOnlyWhenKeptOut) 
       {"made or opened", 0, {L"Global\\Quillfold-running"}},
       // CreateMutexExW: a mutex that exists and "the caller has limited
       // access rights" fails with ERROR_ACCESS_DENIED.
-      {"an older Quillfold of another user made it", ERROR_ACCESS_DENIED,
+      {"an older Quillfold of another user made it",
+       ERROR_ACCESS_DENIED,
        {L"Global\\Quillfold-running", L"Local\\Quillfold-running"}},
   };
   for (const auto& c : kCases) {

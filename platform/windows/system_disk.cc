@@ -235,9 +235,8 @@ class WindowsDisk : public Disk {
     // refuse it (microsoft/WSL#6063, #2896, #2163); they answer the full
     // directory information, which has all a listing needs.
     bool refused = false;
-    const int error =
-        ListEntries<FILE_ID_BOTH_DIR_INFO>(folder, FileIdBothDirectoryRestartInfo,
-                                           FileIdBothDirectoryInfo, kind, add, refused);
+    const int error = ListEntries<FILE_ID_BOTH_DIR_INFO>(
+        folder, FileIdBothDirectoryRestartInfo, FileIdBothDirectoryInfo, kind, add, refused);
     if (!refused) return error;
     return ListEntries<FILE_FULL_DIR_INFO>(folder, FileFullDirectoryRestartInfo,
                                            FileFullDirectoryInfo, kind, add, refused);
@@ -249,8 +248,8 @@ class WindowsDisk : public Disk {
     // and found out by Status; a filtered file is then opened again through
     // its filter (OpenFilteredForAppend).
     HANDLE handle;
-    if (const int error = OpenPage(folder, name, FILE_OPEN_IF, FILE_OPEN_REPARSE_POINT, handle,
-                                   made)) {
+    if (const int error =
+            OpenPage(folder, name, FILE_OPEN_IF, FILE_OPEN_REPARSE_POINT, handle, made)) {
       return error;
     }
     file = reinterpret_cast<FileHandle>(handle);
@@ -292,11 +291,10 @@ class WindowsDisk : public Disk {
     // Attributes only: no other opener's sharing mode can refuse this.
     HANDLE handle;
     bool made;
-    if (const int error = OpenInFolder(calls_, folder, name, FILE_READ_ATTRIBUTES,
-                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                       FILE_OPEN,
-                                       FILE_OPEN_REPARSE_POINT | FILE_OPEN_FOR_BACKUP_INTENT,
-                                       handle, made)) {
+    if (const int error =
+            OpenInFolder(calls_, folder, name, FILE_READ_ATTRIBUTES,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, FILE_OPEN,
+                         FILE_OPEN_REPARSE_POINT | FILE_OPEN_FOR_BACKUP_INTENT, handle, made)) {
       return error;
     }
     const int error = StatusOfHandle(calls_, handle, status);
