@@ -53,9 +53,13 @@ class StrikingDisk : public Disk {
                  const std::function<void(std::string_view name)>& add) override {
     return real_.ListFolder(folder, kind, add);
   }
-  int OpenForAppend(FolderHandle folder, const std::string& name, FileHandle& file) override {
+  int OpenForAppend(FolderHandle folder, const std::string& name, FileHandle& file,
+                    bool& made) override {
     if (strike_ && name == page_) std::exchange(strike_, nullptr)();
-    return real_.OpenForAppend(folder, name, file);
+    return real_.OpenForAppend(folder, name, file, made);
+  }
+  int RemoveMade(FolderHandle folder, const std::string& name, FileHandle file) override {
+    return real_.RemoveMade(folder, name, file);
   }
   int OpenFilteredForAppend(FolderHandle folder, const std::string& name,
                             FileHandle& file) override {

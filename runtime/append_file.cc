@@ -41,12 +41,15 @@ Error NotARegularFile(const std::string& path, FileKind kind) {
 }  // namespace
 
 AppendFile::AppendFile(const Folder& folder, std::string name)
-    : disk_(folder.disk()), name_(std::move(name)), path_(folder.PathOf(name_)) {
-  if (const int open_error = disk_.OpenForAppend(folder.handle(), name_, file_)) {
+    : disk_(folder.disk()),
+      folder_(folder.handle()),
+      name_(std::move(name)),
+      path_(folder.PathOf(name_)) {
+  if (const int open_error = disk_.OpenForAppend(folder_, name_, file_, made_)) {
     // A name that is no regular file is said as such rather than as the
     // system's reason ("Too many levels of symbolic links").
     FileStatus status;
-    if (disk_.LinkStatus(folder.handle(), name_, status) == 0 && !IsFile(status.kind)) {
+    if (disk_.LinkStatus(folder_, name_, status) == 0 && !IsFile(status.kind)) {
       throw NotARegularFile(path_, status.kind);
     }
     throw FileError(open_error, path_);
@@ -59,7 +62,7 @@ AppendFile::AppendFile(const Folder& folder, std::string name)
     // it must still be the file examined.
     const FileStatus examined = status;
     Release();
-    if (const int error = disk_.OpenFilteredForAppend(folder.handle(), name_, file_)) {
+    if (const int error = disk_.OpenFilteredForAppend(folder_, name_, file_)) {
       throw FileError(error, path_);
     }
     is_open_ = true;
@@ -88,12 +91,15 @@ FileStatus AppendFile::OpenFileStatus() {
 }
 
 void AppendFile::Release() {
+  // A failure is already on its way, so a failed removal only leaves the
+  // empty file as it was before there was a removal.
+  if (made_ && size_ == 0) disk_.RemoveMade(folder_, name_, file_);
   disk_.Close(file_);
   is_open_ = false;
 }
 
 AppendFile::~AppendFile() {
-  if (is_open_) disk_.Close(file_);
+  if (is_open_) Release();
 }
 
 int AppendFile::TryFlush(std::size_t& written) {
@@ -118,12 +124,14 @@ int AppendFile::CutBack(std::int64_t length) {
 
 void AppendFile::Close() {
   std::size_t written;
-  const int write_error = TryFlush(written);
+  if (const int write_error = TryFlush(written)) {
+    // Closed even after a failed write, so no file stays open past the
+    // error.
+    Release();
+    throw FileError(write_error, path_);
+  }
   is_open_ = false;
-  // Close even after a failed write, so no file stays open past the error.
-  const int close_error = disk_.Close(file_);
-  if (write_error != 0) throw FileError(write_error, path_);
-  if (close_error != 0) throw FileError(close_error, path_);
+  if (const int close_error = disk_.Close(file_)) throw FileError(close_error, path_);
 }
 
 }  // namespace quillfold

@@ -25,7 +25,9 @@ class AppendFile {
   AppendFile(const AppendFile&) = delete;
   AppendFile& operator=(const AppendFile&) = delete;
   // Releases the file without writing what is still buffered: a
-  // file is only left this way when a failure is already on its way.
+  // file is only left this way when a failure is already on its way. A file
+  // this object made that holds no byte is removed again, so a failed run
+  // leaves no empty page.
   ~AppendFile();
 
   const std::string& name() const { return name_; }
@@ -47,20 +49,24 @@ class AppendFile {
   // halfway leaves nothing of itself. Returns 0 or the system's error code.
   int CutBack(std::int64_t length);
 
-  // Writes out the buffer and closes the file; raises the file error.
+  // Writes out the buffer and closes the file; raises the file error. After
+  // a failed write the file is released as by the destructor.
   void Close();
 
  private:
   // What the open file is; closes it and raises unless it holds bytes.
   FileStatus OpenFileStatus();
+  // Closes the file, removing it first when it was made here and is empty.
   void Release();
 
   Disk& disk_;
+  FolderHandle folder_;
   std::string name_;
   std::string path_;
   std::string buffer_;
   FileHandle file_ = 0;
   bool is_open_ = false;
+  bool made_ = false;  // Created by this object's open.
   std::int64_t size_ = 0;
 };
 

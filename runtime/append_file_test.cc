@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "runtime/error.h"
 #include "testing/fake_disk.h"
 #include "testing/system_values.h"
@@ -135,6 +137,56 @@ TEST(AppendFileTest, AFilteredFileIsOpenedThroughItsFilterIfStillTheSameFile) {
     EXPECT_EQ(disk.files[kFile], c.replaced ? "old" : "oldnew");
     EXPECT_EQ(disk.open_now(), 0);
   }
+}
+
+// A failure before any byte of the file stays removes a file the open made,
+// and only such a file.
+TEST(AppendFileTest, AFailedFileThatWasMadeEmptyIsRemovedAgain) {
+  const struct {
+    const char* what;
+    bool existed;  // The file was there, empty, before.
+    int status_error;
+    std::size_t space;  // Bytes of the record the disk takes.
+    bool cut_back;      // The record is cut off again.
+    bool kept;
+  } kCases[] = {
+      {"its status refused", false, testing::kIoErrorCode, 2, false, false},
+      {"the disk full", false, 0, 0, false, false},
+      {"the record cut off", false, 0, 1, true, false},
+      {"a byte stayed", false, 0, 1, false, true},
+      {"it was there", true, 0, 0, false, true},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.what);
+    FakeDisk disk;
+    const Folder folder = FakeFolder(disk);
+    if (c.existed) disk.files[kFile] = "";
+    if (c.status_error != 0) disk.status_errors[kFile] = c.status_error;
+    disk.space = c.space;
+    try {
+      // Left without Close, as a run leaves a file its failure hit.
+      AppendFile file(folder, "f");
+      file.buffer() = "xy";
+      std::size_t written;
+      file.TryFlush(written);
+      if (c.cut_back) file.CutBack(0);
+    } catch (const Error& error) {
+      EXPECT_EQ(error.number(), 57);
+    }
+    EXPECT_EQ(disk.files.count(kFile), c.kept ? 1u : 0u);
+    EXPECT_EQ(disk.open_now(), 0);
+  }
+}
+
+// The system's own removal, and a file it did not make left alone.
+TEST(AppendFileTest, OnARealDiskOnlyAFileTheOpenMadeIsRemoved) {
+  TempFolder folder;
+  WriteFile(folder / "old.html", "");
+  const Folder open_folder(SystemDisk(), folder.path());
+  { AppendFile made(open_folder, "new.html"); }
+  { AppendFile old(open_folder, "old.html"); }
+  EXPECT_FALSE(std::filesystem::exists(folder / "new.html"));
+  EXPECT_TRUE(std::filesystem::exists(folder / "old.html"));
 }
 
 }  // namespace

@@ -31,12 +31,22 @@ enum class FileKind {
   kOther
 };
 
+// Which file it is among the files of its volume: 128 bits, as ReFS numbers
+// them; a system that numbers them in 64 bits (an inode, an NTFS or FAT file
+// index) fills the low half.
+struct FileId {
+  std::uint64_t low = 0;
+  std::uint64_t high = 0;
+
+  bool operator==(const FileId&) const = default;
+};
+
 struct FileStatus {
   FileKind kind = FileKind::kOther;
   std::int64_t size = 0;  // In bytes.
   // Which file it is: no two files on the machine share both.
   std::uint64_t volume = 0;
-  std::uint64_t id = 0;
+  FileId id;
 };
 
 // Which entries of a folder a listing takes.
@@ -78,10 +88,16 @@ class Disk {
                          const std::function<void(std::string_view name)>& add) = 0;
 
   // Opens the file `name` in `folder` for appending, creating it when
-  // absent. A symbolic link (any reparse point on Windows) in its place is
-  // not followed, so a page file can never send records to a file
-  // elsewhere.
-  virtual int OpenForAppend(FolderHandle folder, const std::string& name, FileHandle& file) = 0;
+  // absent; `made` tells whether this open created it. A symbolic link (any
+  // reparse point on Windows) in its place is not followed, so a page file
+  // can never send records to a file elsewhere.
+  virtual int OpenForAppend(FolderHandle folder, const std::string& name, FileHandle& file,
+                            bool& made) = 0;
+  // Removes the file `name` in `folder`, open as `file`, which OpenForAppend
+  // made and which holds no byte, so that a run that fails before its first
+  // record stays leaves no empty page behind. Nothing is removed when `name`
+  // no longer names `file`. `file` stays open, to be closed as usual.
+  virtual int RemoveMade(FolderHandle folder, const std::string& name, FileHandle file) = 0;
   // Opens the filtered file `name` in `folder` for appending through its
   // filter, which brings its bytes in (a cloud placeholder is downloaded),
   // as OpenForAppend does not. Only Windows has such files.

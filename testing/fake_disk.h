@@ -37,6 +37,7 @@ class FakeDisk : public Disk {
   std::map<std::string, FileKind> kinds;              // path -> what it is, when no regular file
   std::set<std::string> locked;                       // folders whose lock a run holds
   std::map<std::string, std::uint64_t> ids;           // path -> file id, when not its own
+  std::map<std::string, int> status_errors;           // path -> error code of its status
   // Runs before a filtered file is opened through its filter.
   std::function<void()> before_filtered_open;
   int filtered_opens = 0;
@@ -83,11 +84,14 @@ class FakeDisk : public Disk {
     return 0;
   }
 
-  int OpenForAppend(FolderHandle folder, const std::string& name, FileHandle& file) override {
+  int OpenForAppend(FolderHandle folder, const std::string& name, FileHandle& file,
+                    bool& made_now) override {
     const std::string path = PathIn(folder, name);
     if (auto it = open_errors.find(path); it != open_errors.end()) return it->second;
-    files[path];  // Created empty when absent, kept when present.
+    // Created empty when absent, kept when present.
+    made_now = files.try_emplace(path).second;
     file = next_handle_++;
+    if (made_now) made_here_.insert(file);
     open_[file] = path;
     ++open_count;
     most_open = std::max(most_open, open_now());
@@ -98,7 +102,16 @@ class FakeDisk : public Disk {
                             FileHandle& file) override {
     if (before_filtered_open) before_filtered_open();
     ++filtered_opens;
-    return OpenForAppend(folder, name, file);
+    bool made_now;
+    return OpenForAppend(folder, name, file, made_now);
+  }
+
+  int RemoveMade(FolderHandle, const std::string&, FileHandle file) override {
+    const std::string& path = open_.at(file);
+    // Only a file its own open made, still empty, may go.
+    if (made_here_.count(file) == 0 || files.at(path).size() != 0) return kAccessDeniedCode;
+    files.erase(path);
+    return 0;
   }
 
   int Status(FileHandle file, FileStatus& status) override {
@@ -127,6 +140,7 @@ class FakeDisk : public Disk {
 
   int Close(FileHandle file) override {
     open_.erase(file);
+    made_here_.erase(file);
     return close_error;
   }
 
@@ -146,6 +160,7 @@ class FakeDisk : public Disk {
   }
 
   int StatusOf(const std::string& path, FileStatus& status) {
+    if (auto it = status_errors.find(path); it != status_errors.end()) return it->second;
     const auto file = files.find(path);
     const auto kind = kinds.find(path);
     if (file == files.end() && kind == kinds.end()) return kNotFoundCode;
@@ -153,11 +168,12 @@ class FakeDisk : public Disk {
     status.size = file == files.end() ? 0 : static_cast<std::int64_t>(file->second.size());
     status.volume = 1;
     const auto id = ids.find(path);
-    status.id = id == ids.end() ? std::hash<std::string>()(path) : id->second;
+    status.id.low = id == ids.end() ? std::hash<std::string>()(path) : id->second;
     return 0;
   }
 
   std::map<FileHandle, std::string> open_;
+  std::set<FileHandle> made_here_;  // Open files their open created.
   std::map<FolderHandle, OpenFolderState> open_folders_;
   FileHandle next_handle_ = 3;
 };

@@ -21,7 +21,7 @@ FileStatus StatusOf(const struct stat& info) {
   FileStatus status;
   status.size = info.st_size;
   status.volume = info.st_dev;
-  status.id = info.st_ino;
+  status.id.low = info.st_ino;
   switch (info.st_mode & S_IFMT) {
     case S_IFREG:
       status.kind = FileKind::kRegular;
@@ -156,17 +156,39 @@ class PosixDisk : public Disk {
     }
   }
 
-  int OpenForAppend(FolderHandle folder, const std::string& name, FileHandle& file) override {
+  int OpenForAppend(FolderHandle folder, const std::string& name, FileHandle& file,
+                    bool& made) override {
     // Non-blocking, so that a named pipe without a reader fails at once
     // instead of holding the run forever, and no terminal becomes ours;
     // writes block again as usual.
-    const int fd = ::openat(
-        Descriptor(folder), name.c_str(),
-        O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK, 0666);
+    constexpr int kFlags = O_WRONLY | O_APPEND | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK;
+    // Made only where nothing is (a link in the name's place counts as
+    // something), else opened: which of the two happened is then known. A
+    // file removed between the two is made the next time round.
+    int fd;
+    for (;;) {
+      fd = ::openat(Descriptor(folder), name.c_str(), kFlags | O_CREAT | O_EXCL, 0666);
+      made = fd >= 0;
+      if (made || errno != EEXIST) break;
+      fd = ::openat(Descriptor(folder), name.c_str(), kFlags);
+      if (fd >= 0 || errno != ENOENT) break;
+    }
     if (fd < 0) return errno;
     ::fcntl(fd, F_SETFL, O_APPEND);
     file = fd;
     return 0;
+  }
+
+  int RemoveMade(FolderHandle folder, const std::string& name, FileHandle file) override {
+    // The name is removed only while it still names the open file.
+    struct stat open_file;
+    struct stat named;
+    if (::fstat(Descriptor(file), &open_file) != 0 ||
+        ::fstatat(Descriptor(folder), name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0) {
+      return errno;
+    }
+    if (open_file.st_dev != named.st_dev || open_file.st_ino != named.st_ino) return 0;
+    return ::unlinkat(Descriptor(folder), name.c_str(), 0) == 0 ? 0 : errno;
   }
 
   // No file here is kept by a filter: Status never says kFilteredFile.

@@ -1,14 +1,16 @@
 #include "platform/windows/running_mark.h"
 
-#include <windows.h>
+#include "platform/windows/shared_mutex.h"
 
 namespace quillfold {
 
-void MarkRunning() {
-  // Another user's program made the global one with rights that keep this
-  // user out (access denied): the installer sees that one and this session's.
-  if (CreateMutexW(nullptr, FALSE, L"Global\\Quillfold-running") != nullptr) return;
-  CreateMutexW(nullptr, FALSE, L"Local\\Quillfold-running");
+void MarkRunning(WindowsCalls& calls) {
+  // Every user's programs share the global mark. One that an older Quillfold
+  // of another user made, with that user's default rights, keeps this user
+  // out (access denied): the installer then sees that one and this
+  // session's.
+  if (CreateSharedMutex(calls, L"Global\\Quillfold-running") != nullptr) return;
+  CreateSharedMutex(calls, L"Local\\Quillfold-running");
 }
 
 }  // namespace quillfold

@@ -227,7 +227,9 @@ TEST(WindowsDiskTest, PageFilesGrowAfterTheirOldBytesAndCutBackToAWholeRecord) {
   FolderHandle open_folder;
   ASSERT_EQ(disk.OpenFolder(folder.path(), open_folder), 0);
   FileHandle file;
-  ASSERT_EQ(disk.OpenForAppend(open_folder, "index1.html", file), 0);
+  bool made = true;
+  ASSERT_EQ(disk.OpenForAppend(open_folder, "index1.html", file, made), 0);
+  EXPECT_FALSE(made);
   FileStatus status;
   ASSERT_EQ(disk.Status(file, status), 0);
   EXPECT_EQ(status.kind, FileKind::kRegular);
@@ -247,6 +249,12 @@ TEST(WindowsDiskTest, PageFilesGrowAfterTheirOldBytesAndCutBackToAWholeRecord) {
   EXPECT_EQ(writer, INVALID_HANDLE_VALUE);
   if (writer != INVALID_HANDLE_VALUE) CloseHandle(writer);
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+  // Nor is it kept from a program that holds it with delete access.
+  const HANDLE deleter = CreateFileW(SystemPath(path).c_str(), DELETE,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, 0, nullptr);
+  EXPECT_NE(deleter, INVALID_HANDLE_VALUE) << "error " << GetLastError();
+  if (deleter != INVALID_HANDLE_VALUE) CloseHandle(deleter);
 
   ASSERT_EQ(disk.Truncate(file, 7), 0);
   ASSERT_EQ(disk.Write(file, "x", written), 0);
