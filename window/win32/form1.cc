@@ -89,6 +89,7 @@ Form1::Form1(HINSTANCE instance) : instance_(instance) {
   dots_per_inch_ = static_cast<int>(GetDpiForWindow(window_));
   CreateControls();
   PlaceControls();
+  folder_list_->OpenStart();
 }
 
 Form1::~Form1() {
@@ -212,7 +213,7 @@ void Form1::CreateControls() {
   filter_text_ = Control("Text2");
   paging_switch_ = Control("Check2");
   links_per_page_ = Control("Text3");
-  folder_list_ = std::make_unique<FolderList>(Control("Dir1"));
+  folder_list_ = std::make_unique<FolderList>(Control("Dir1"), [this] { WaitForListing(); });
   log_box_ = std::make_unique<LogBox>(Control("Text1"), window_, kLogTimer);
 }
 
@@ -296,6 +297,20 @@ void Form1::RunGeneration() {
   EnableWindow(window_, TRUE);
   SetFocus(run_button_);
   if (failure) ReportError(window_, *failure);
+}
+
+void Form1::WaitForListing() {
+  // As during a run: no input, no closing, the wait cursor.
+  const HWND focus = GetFocus();
+  EnableWindow(window_, FALSE);
+  const HCURSOR cursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  running_ = true;
+  WaitForRunEnd(window_);
+  running_ = false;
+  DiscardQueuedInput();
+  SetCursor(cursor);
+  EnableWindow(window_, TRUE);
+  if (focus != nullptr) SetFocus(focus);
 }
 
 void Form1::OpenReadMePage() {

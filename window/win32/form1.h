@@ -54,6 +54,8 @@ class Form1 {
   HWND Control(std::string_view name) const;
   void ShowOptions(const OptionsView& view);
   void RunGeneration();
+  // Holds the window while the folder list lists a folder.
+  void WaitForListing();
   void OpenReadMePage();
   void OpenHighlightedFolder();
 
