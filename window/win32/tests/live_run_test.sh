@@ -1,10 +1,13 @@
 #!/bin/sh
-# quillfold.exe under Wine keeps answering through a long run: a paged run
+# quillfold.exe under Wine keeps answering while it lists a folder that a
+# slow disk holds back (8 seconds at least) and through a long run: a paged run
 # whose every page write a slow disk holds back (about 12 seconds in all)
 # while liveness_check.exe asks the window four times a second whether it
 # answers, as Windows does before it calls a window "Not Responding", and
 # first asks it to close. Clicks and keys given meanwhile do nothing, the
 # window repaints when uncovered, and the pages come out whole, each once.
+# While the folder is listed, too, the window answers, repaints, refuses to
+# close and drops keys.
 # Usage: live_run_test.sh WINE_RUN PREFIX QUILLFOLD_EXE LIVENESS_CHECK_EXE
 # (WINE_RUN PREFIX is the build's CMAKE_CROSSCOMPILING_EMULATOR.)
 set -eu
@@ -46,5 +49,6 @@ sleep 3
 xdotool windowfocus --sync "$window"
 sleep 0.5
 
+check_live_listing "$window" "$wine" "$check" 3
 check_live_run "$window" "$wine" "$check" 8
 echo "live run: quillfold.exe answered throughout, refused to close and wrote every page once"
