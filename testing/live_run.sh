@@ -6,33 +6,46 @@
 # The site's files, one link per page, and how long each page's write takes.
 live_files=40
 live_write_delay_us=300000
+# How long each read of the entries of "slow", the site's sibling, takes: a
+# listing makes two at least (entries, then the end), so opening it takes 8
+# seconds.
+live_list_delay_us=4000000
 
-# make_live_site: the folder $work/parent/site holding $live_files files.
+# make_live_site: the folder $work/parent/site holding $live_files files,
+# and beside it $work/parent/slow holding a folder.
 make_live_site() {
-  mkdir -p "$work/parent/site"
+  mkdir -p "$work/parent/site" "$work/parent/slow/inner"
   (cd "$work/parent/site" && seq -f "file-%02g.txt" 1 "$live_files" | xargs touch)
 }
 
 # start_slowly PID_FILE COMMAND...: starts COMMAND in the background, every
 # write to a page of the site held back $live_write_delay_us microseconds
-# by strace, as a slow disk or network share holds it; the rest of the
-# program runs at full speed. PID_FILE receives COMMAND's process id.
-# Returns 77 (skipped) where nothing may be traced.
+# and every read of the entries of "slow" (getdents64, which Wine's
+# NtQueryDirectoryFile also calls) $live_list_delay_us by strace, as a slow
+# disk or network share holds them; the rest of the program runs at full
+# speed. The calls held back are logged in $work/slowed.log. PID_FILE
+# receives COMMAND's process id. Returns 77 (skipped) where nothing may be
+# traced.
 start_slowly() {
   pid_file=$1
   shift
   strace -f -qq -o /dev/null true 2>/dev/null || return 77
-  pages=""
+  pages="-P $work/parent/slow"
   page=1
   while [ "$page" -le "$live_files" ]; do
     pages="$pages -P $work/parent/site/index$page.html"
     page=$((page + 1))
   done
   # shellcheck disable=SC2086 # One -P and a path per page.
-  strace -f -qq -o /dev/null --seccomp-bpf -e trace=write,pwrite64 \
-    -e inject=write,pwrite64:delay_exit=$live_write_delay_us $pages \
+  strace -f -qq -o "$work/slowed.log" --seccomp-bpf -e trace=write,pwrite64,getdents64 \
+    -e inject=write,pwrite64:delay_exit=$live_write_delay_us \
+    -e inject=getdents64:delay_exit=$live_list_delay_us $pages \
     sh -c 'echo $$ >"$0"; exec "$@"' "$pid_file" "$@" &
 }
+
+# slow_listed: a listing of "slow" has asked for its last entry (the
+# answer comes $live_list_delay_us later).
+slow_listed() { grep -q 'getdents64.*= 0 (DELAYED)' "$work/slowed.log"; }
 
 # run_ended: the run wrote its master index, its last file.
 run_ended() { [ -s "$work/parent/site/index.html" ]; }
@@ -63,25 +76,61 @@ if os.path.exists(os.path.join(site, "index%d.html" % (count + 1))):
 PYTHON
 }
 
-# start_live_run: starts the site's run, one link per page, by the keys of
-# the window that has the focus, and returns once its first page is there.
-start_live_run() {
-  # From Text1, two tabs reach Dir1, where "site" is one line down. Then
-  # Check2 is ticked, which shows Text3 before it; its "95" becomes "1".
-  # Three Shift+Tabs go back through Check1 and Dir1 to Command1.
+# check_live_listing WINDOW COMMAND...: opens "slow" in WINDOW's folder
+# list, driven by its keys, and while the slow listing lasts runs COMMAND,
+# which asks the window to close, then whether it answers, and fails when
+# it does not. Meanwhile Up and Enter, which would open the folder above,
+# must do nothing. Then the window must still
+# be there, and the listing must end. Then the site is opened; the focus
+# stays on Dir1.
+check_live_listing() {
+  window=$1
+  shift
+  # From Text1, two tabs reach Dir1, where "slow" is two lines down.
+  xdotool key --delay 150 Tab Tab Down Down Return
+  "$@" >"$work/liveness.log" 2>&1 &
+  liveness_pid=$!
+  xdotool key --delay 150 Up Return
+  answered=yes
+  wait "$liveness_pid" || answered=no
+  cat "$work/liveness.log"
+  [ "$answered" = yes ] || fail "the window did not answer while it listed a folder"
+  ! slow_listed || fail "the listing ended before the checks did: they prove nothing"
+  wait_until 20 slow_listed || fail "the listing of slow did not end"
+  # strace logs the last read before it holds its return back.
+  sleep $((live_list_delay_us / 1000000 + 1))
+  xdotool getwindowname "$window" >/dev/null 2>&1 || fail "the window closed during the listing"
+  # Up to the parent, and down to the site.
+  xdotool windowfocus --sync "$window" key Up Return
+  sleep 1
+  xdotool key Down Return
+  sleep 1
+}
+
+# open_live_site: from Text1, which has the focus, two tabs reach Dir1,
+# where "site" is one line down, and open it.
+open_live_site() {
   xdotool key --delay 150 Tab Tab Down Return
   sleep 0.5
+}
+
+# start_live_run: starts the site's run, one link per page, by the keys of
+# the window, whose Dir1 has the focus with the site open; returns once the
+# run's first page is there.
+start_live_run() {
+  # From Dir1, Check2 is ticked, which shows Text3 before it; its "95"
+  # becomes "1". Three Shift+Tabs go back through Check1 and Dir1 to
+  # Command1.
   xdotool key --delay 150 Tab Tab space shift+Tab End BackSpace BackSpace 1 \
     shift+Tab shift+Tab shift+Tab space
   wait_until 20 test -e "$work/parent/site/index1.html" || fail "the run did not start"
 }
 
-# check_live_run WINDOW COMMAND...: runs the site with one link per page
-# from WINDOW, driven by its keys, and while the run lasts runs COMMAND,
-# which asks the window whether it answers and fails when it does not.
-# Meanwhile a click on Step 2, Space, Enter and Alt+F4 must do nothing and
-# the window must repaint. Then the window must still be there and the
-# pages whole, each once.
+# check_live_run WINDOW COMMAND...: runs the site, open in WINDOW's Dir1,
+# with one link per page, driven by its keys, and while the run lasts runs
+# COMMAND, as check_live_listing does. Meanwhile a click on Step 2, Space,
+# Enter and Alt+F4 must do nothing and the window must repaint. Then the
+# window must still be there and the pages whole, each once.
 check_live_run() {
   window=$1
   shift

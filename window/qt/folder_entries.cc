@@ -31,10 +31,6 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-std::vector<FolderEntry> FolderPathEntries(const std::string& folder) {
-  return FolderPathLines(folder, PathStyle::kPosix);
-}
-
 std::vector<FolderEntry> FolderEntries(const std::string& folder) {
   return FolderLines(folder, ShownSubfolderNames(folder), PathStyle::kPosix, LessIgnoringCase);
 }

@@ -20,9 +20,6 @@ using FolderEntry = FolderLine;
 // Raises the file error when `folder`'s sub-folders cannot be read.
 std::vector<FolderEntry> FolderEntries(const std::string& folder);
 
-// The lines down to `folder` alone, for a folder that cannot be read.
-std::vector<FolderEntry> FolderPathEntries(const std::string& folder);
-
 }  // namespace quillfold
 
 #endif  // QUILLFOLD_WINDOW_QT_FOLDER_ENTRIES_H_

@@ -3,17 +3,20 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <QEventLoop>
 #include <QFile>
 #include <QKeyEvent>
 #include <QStyle>
 #include <cstdlib>
 #include <memory>
-#include <optional>
+#include <utility>
 
 #include "platform/absolute_folder.h"
 #include "runtime/error.h"
 #include "window/qt/error_report.h"
 #include "window/qt/folder_indent_delegate.h"
+#include "window/qt/input_hold.h"
+#include "window/shared/folder_listing.h"
 #include "window/shared/shown_name.h"
 #include "window/shared/start_folder.h"
 
@@ -43,33 +46,15 @@ std::string HomeFolder() {
   return home;
 }
 
-// The folder's lines, none when its sub-folders cannot be read.
-std::optional<std::vector<FolderEntry>> ListedEntries(const std::string& folder) {
-  try {
-    return FolderEntries(folder);
-  } catch (const Error&) {
-    return std::nullopt;
-  }
-}
-
 }  // namespace
 
 FolderList::FolderList(QWidget* parent) : QListWidget(parent) {
   setItemDelegate(new FolderIndentDelegate(this));
   setSelectionMode(QAbstractItemView::SingleSelection);
   connect(this, &QListWidget::itemDoubleClicked, this, &FolderList::OpenFolder);
-
-  const std::string current = CurrentFolder();
-  std::optional<std::vector<FolderEntry>> entries;
-  if (!current.empty()) entries = ListedEntries(current);
-  current_path_ = StartFolder({.current = current,
-                               .current_listed = entries.has_value(),
-                               .home = HomeFolder(),
-                               .root = "/"});
-  if (current_path_ != current) entries = ListedEntries(current_path_);
-  // Nothing is reported while the window is being created; the path down
-  // to the folder still shows where a run would write.
-  ShowEntries(entries ? *entries : FolderPathEntries(current_path_));
+  Show(Await([places = StartPlaces{.current = CurrentFolder(), .home = HomeFolder(), .root = "/"}] {
+    return ListStartFolder(places, FolderEntries, PathStyle::kPosix);
+  }));
 }
 
 void FolderList::keyPressEvent(QKeyEvent* event) {
@@ -96,24 +81,43 @@ void FolderList::OpenFolder(QListWidgetItem* item) {
 }
 
 void FolderList::OpenPath(const std::string& path) {
-  std::vector<FolderEntry> entries;
+  // Input is held meanwhile: only the program itself could ask again, and
+  // the folder asked first is the one the user opened.
+  if (listing_) return;
+  ListedFolder listed;
   try {
-    entries = FolderEntries(path);
+    listed = Await([path] { return ListedFolder{path, FolderEntries(path)}; });
   } catch (const Error& error) {
     setCurrentRow(current_row_);
     ReportError(window(), error);
     return;
   }
-  current_path_ = path;
-  ShowEntries(entries);
+  Show(listed);
 }
 
-void FolderList::ShowEntries(const std::vector<FolderEntry>& entries) {
+ListedFolder FolderList::Await(std::function<ListedFolder()> list) {
+  listing_ = true;
+  QEventLoop wait;
+  FolderListing listing(std::move(list), [&wait] {
+    QMetaObject::invokeMethod(&wait, &QEventLoop::quit, Qt::QueuedConnection);
+  });
+  {
+    // As during a run: the window takes no input but keeps painting and
+    // answering the window manager.
+    const InputHold hold;
+    wait.exec();
+  }
+  listing_ = false;
+  return listing.Finish();
+}
+
+void FolderList::Show(const ListedFolder& listed) {
+  current_path_ = listed.folder;
   clear();
   const QIcon open_icon = style()->standardIcon(QStyle::SP_DirOpenIcon);
   const QIcon closed_icon = style()->standardIcon(QStyle::SP_DirClosedIcon);
   current_row_ = 0;
-  for (const FolderEntry& entry : entries) {
+  for (const FolderEntry& entry : listed.lines) {
     QByteArray shown;
     AppendShownName(entry.name, shown);
     auto* item =

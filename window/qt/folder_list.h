@@ -2,8 +2,8 @@
 #define QUILLFOLD_WINDOW_QT_FOLDER_LIST_H_
 
 #include <QListWidget>
+#include <functional>
 #include <string>
-#include <vector>
 
 #include "window/qt/folder_entries.h"
 
@@ -15,7 +15,9 @@ namespace quillfold {
 // current one. A folder that cannot be opened is reported and the highlight
 // goes back to the current folder, so the list always shows which folder a
 // run uses. It starts at the process's current directory, or at the home
-// folder when that is gone or cannot be read (see StartFolder).
+// folder when that is gone or cannot be read (see StartFolder). Folders
+// are listed on a thread of their own while the window holds its input, as
+// during a run: a slow disk or share cannot freeze the window.
 class FolderList : public QListWidget {
   Q_OBJECT
 
@@ -37,10 +39,14 @@ class FolderList : public QListWidget {
  private:
   void OpenFolder(QListWidgetItem* item);
   void OpenPath(const std::string& path);
-  void ShowEntries(const std::vector<FolderEntry>& entries);
+  // Runs `list` as a FolderListing and gives what it listed, or raises its
+  // error, once it has ended.
+  ListedFolder Await(std::function<ListedFolder()> list);
+  void Show(const ListedFolder& listed);
 
   std::string current_path_;
   int current_row_ = 0;  // The line of the current folder.
+  bool listing_ = false;
 };
 
 }  // namespace quillfold

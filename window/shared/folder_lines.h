@@ -44,6 +44,19 @@ std::vector<FolderLine> FolderLines(std::string_view open_folder,
                                     std::vector<std::string> subfolders, PathStyle style,
                                     const NameLess& less = LessIgnoringAsciiCase);
 
+// A system's FolderLines for a folder, its sub-folders listed from the disk
+// and shown as the system shows them. Raises the folder's error when they
+// cannot be read.
+using ListFolderLines = std::function<std::vector<FolderLine>(const std::string& folder)>;
+
+// What the folder list shows once a folder is listed.
+struct ListedFolder {
+  std::string folder;  // The open folder.
+  std::vector<FolderLine> lines;
+
+  bool operator==(const ListedFolder&) const = default;
+};
+
 }  // namespace quillfold
 
 #endif  // QUILLFOLD_WINDOW_SHARED_FOLDER_LINES_H_

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "window/shared/folder_lines.h"
+
 namespace quillfold {
 
 // What the system tells of the folders the window may open at start. Paths
@@ -28,6 +30,13 @@ struct StartPlaces {
 // Without a home folder, the current folder if the system names it (the
 // path down to it still shows where a run would write), else the root.
 std::string StartFolder(const StartPlaces& places);
+
+// The folder StartFolder chooses and its lines, listed by `list`: the
+// current folder is tried first, which tells `current_listed` (the one
+// given is not read). A start folder that cannot be listed either shows the lines down
+// to it alone: nothing is reported while the window is being made, and the
+// path still shows where a run would write.
+ListedFolder ListStartFolder(StartPlaces places, const ListFolderLines& list, PathStyle style);
 
 }  // namespace quillfold
 

@@ -3,12 +3,13 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include <optional>
 #include <utility>
 
 #include "platform/windows/wide_text.h"
 #include "runtime/error.h"
+#include "window/shared/folder_listing.h"
 #include "window/shared/start_folder.h"
+#include "window/win32/run_wait.h"
 #include "window/win32/window_text.h"
 
 namespace quillfold {
@@ -69,34 +70,21 @@ std::string SystemRoot() {
   return FromWide(windows.substr(0, 3));
 }
 
-// The folder's lines, none when its sub-folders cannot be read.
-std::optional<std::vector<FolderLine>> ListedLines(const std::string& folder) {
-  try {
-    return WindowsFolderLines(folder);
-  } catch (const Error&) {
-    return std::nullopt;
-  }
-}
-
 }  // namespace
 
 int FolderLineHeight(int dots_per_inch) { return Scale(kLineHeight, dots_per_inch); }
 
-FolderList::FolderList(HWND list)
+FolderList::FolderList(HWND list, std::function<void()> wait)
     : list_(list),
+      wait_(std::move(wait)),
       open_folder_icon_(FolderIcon(SIID_FOLDEROPEN, 4)),
-      closed_folder_icon_(FolderIcon(SIID_FOLDER, 3)) {
-  const std::string current = CurrentFolder();
-  std::optional<std::vector<FolderLine>> lines;
-  if (!current.empty()) lines = ListedLines(current);
-  const std::string start = StartFolder({.current = current,
-                                         .current_listed = lines.has_value(),
-                                         .home = ProfileFolder(),
-                                         .root = SystemRoot()});
-  if (start != current) lines = ListedLines(start);
-  // Nothing is reported while the window is being made; the path down to
-  // the folder still shows where a run would write.
-  Show(start, lines ? std::move(*lines) : FolderPathLines(start, PathStyle::kWindows));
+      closed_folder_icon_(FolderIcon(SIID_FOLDER, 3)) {}
+
+void FolderList::OpenStart() {
+  Show(Await([places = StartPlaces{
+                  .current = CurrentFolder(), .home = ProfileFolder(), .root = SystemRoot()}] {
+    return ListStartFolder(places, WindowsFolderLines, PathStyle::kWindows);
+  }));
 }
 
 FolderList::~FolderList() {
@@ -135,7 +123,7 @@ void FolderList::DrawLine(const DRAWITEMSTRUCT& item) const {
 
 void FolderList::OpenHighlighted() {
   const LRESULT line = SendMessageW(list_, LB_GETCURSEL, 0, 0);
-  if (line < 0 || static_cast<std::size_t>(line) >= lines_.size()) return;
+  if (listing_ || line < 0 || static_cast<std::size_t>(line) >= lines_.size()) return;
   try {
     Open(lines_[static_cast<std::size_t>(line)].path);
   } catch (const Error&) {
@@ -144,11 +132,25 @@ void FolderList::OpenHighlighted() {
   }
 }
 
-void FolderList::Open(const std::string& folder) { Show(folder, WindowsFolderLines(folder)); }
+void FolderList::Open(const std::string& folder) {
+  // Input is held meanwhile: only the program itself could ask again, and
+  // the folder asked first is the one the user opened.
+  if (listing_) return;
+  Show(Await([folder] { return ListedFolder{folder, WindowsFolderLines(folder)}; }));
+}
 
-void FolderList::Show(const std::string& folder, std::vector<FolderLine> lines) {
-  open_folder_ = folder;
-  lines_ = std::move(lines);
+ListedFolder FolderList::Await(std::function<ListedFolder()> list) {
+  listing_ = true;
+  FolderListing listing(
+      std::move(list), [owner = GetParent(list_)] { PostMessageW(owner, kRunEndedMessage, 0, 0); });
+  wait_();
+  listing_ = false;
+  return listing.Finish();
+}
+
+void FolderList::Show(ListedFolder listed) {
+  open_folder_ = std::move(listed.folder);
+  lines_ = std::move(listed.lines);
   SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
   SendMessageW(list_, LB_RESETCONTENT, 0, 0);
   open_line_ = 0;

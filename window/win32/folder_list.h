@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,12 +16,14 @@ namespace quillfold {
 // shell's folder icon. A click only highlights a line; opening it (a
 // double-click, or Enter) makes it the open folder, the one a run uses. It
 // starts at the current folder, or where StartFolder says when that is gone
-// or cannot be read.
+// or cannot be read. Folders are listed on a thread of their own, the
+// window held as during a run: a slow disk or share cannot freeze it.
 class FolderList {
  public:
   // Takes over `list`, an owner-drawn list box (LBS_OWNERDRAWFIXED |
-  // LBS_HASSTRINGS), and shows the folder the window starts in.
-  explicit FolderList(HWND list);
+  // LBS_HASSTRINGS). `wait` holds the window and waits for
+  // kRunEndedMessage to it, which a listing's thread posts when done.
+  FolderList(HWND list, std::function<void()> wait);
   FolderList(const FolderList&) = delete;
   FolderList& operator=(const FolderList&) = delete;
   ~FolderList();
@@ -37,6 +40,9 @@ class FolderList {
   // Draws one line, for the owner window's WM_DRAWITEM.
   void DrawLine(const DRAWITEMSTRUCT& item) const;
 
+  // Shows the folder the window starts in.
+  void OpenStart();
+
   // Opens the highlighted folder. When its sub-folders cannot be read, the
   // highlight goes back to the open folder, which stays open, and the
   // folder's error is raised for the window to report.
@@ -48,9 +54,12 @@ class FolderList {
   void Open(const std::string& folder);
 
  private:
-  void Show(const std::string& folder, std::vector<FolderLine> lines);
+  ListedFolder Await(std::function<ListedFolder()> list);
+  void Show(ListedFolder listed);
 
   HWND list_;
+  std::function<void()> wait_;
+  bool listing_ = false;
   HICON open_folder_icon_ = nullptr;
   HICON closed_folder_icon_ = nullptr;
   int dots_per_inch_ = 96;

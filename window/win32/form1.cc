@@ -143,6 +143,7 @@ Form1::Form1(HINSTANCE instance) : instance_(instance) {
   dots_per_inch_ = WindowDotsPerInch(window_);
   CreateControls();
   PlaceControls();
+  folder_list_->OpenStart();
 }
 
 Form1::~Form1() {
@@ -238,12 +239,12 @@ LRESULT Form1::Handle(UINT message, WPARAM w, LPARAM l) {
     case WM_QUERYENDSESSION:
       // Logoff, shutdown and restarts wait for a run too; Windows shows the
       // reason registered for it (RunGeneration) and lets the user decide.
-      return running_ ? FALSE : DefWindowProcW(window_, message, w, l);
+      return writing_ ? FALSE : DefWindowProcW(window_, message, w, l);
     case WM_ENDSESSION:
       // The session ends anyway (forced, or the user chose to): Windows ends
       // the program once this returns, so the record under way is finished
       // first. Ended, the record a run was writing is whole.
-      if (w && running_) EndWithTheSession();
+      if (w && writing_) EndWithTheSession();
       return 0;
     case WM_CLOSE:
       // A run is not cut short: closing waits for its end.
@@ -276,7 +277,7 @@ void Form1::CreateControls() {
   filter_text_ = Control("Text2");
   paging_switch_ = Control("Check2");
   links_per_page_ = Control("Text3");
-  folder_list_ = std::make_unique<FolderList>(Control("Dir1"));
+  folder_list_ = std::make_unique<FolderList>(Control("Dir1"), [this] { WaitForListing(); });
   log_box_ = std::make_unique<LogBox>(Control("Text1"), window_, kLogTimer);
 }
 
@@ -347,12 +348,14 @@ void Form1::RunGeneration() {
   EnableWindow(window_, FALSE);
   const HCURSOR cursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
   running_ = true;
+  writing_ = true;
   ShutdownBlockReasonCreate(window_, kRunBlocksShutdown);
   BackgroundRun run(settings, SystemDisk(),
                     [window = window_] { PostMessageW(window, kRunEndedMessage, 0, 0); });
   WaitForRunEnd(window_);
   const std::optional<Error> failure = run.Finish();
   running_ = false;
+  writing_ = false;
   ShutdownBlockReasonDestroy(window_);
   // The names linked before a failure show behind its report. A run that
   // failed before it cleared the log (links per page "abc") leaves the last
@@ -363,6 +366,20 @@ void Form1::RunGeneration() {
   EnableWindow(window_, TRUE);
   SetFocus(run_button_);
   if (failure) ReportError(window_, *failure);
+}
+
+void Form1::WaitForListing() {
+  // As during a run: no input, no closing, the wait cursor.
+  const HWND focus = GetFocus();
+  EnableWindow(window_, FALSE);
+  const HCURSOR cursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  running_ = true;
+  WaitForRunEnd(window_);
+  running_ = false;
+  DiscardQueuedInput();
+  SetCursor(cursor);
+  EnableWindow(window_, TRUE);
+  if (focus != nullptr) SetFocus(focus);
 }
 
 void Form1::OpenReadMePage() {

@@ -54,6 +54,8 @@ class Form1 {
   HWND Control(std::string_view name) const;
   void ShowOptions(const OptionsView& view);
   void RunGeneration();
+  // Holds the window while the folder list lists a folder.
+  void WaitForListing();
   void OpenReadMePage();
   void OpenHighlightedFolder();
 
@@ -73,8 +75,12 @@ class Form1 {
   OptionsView options_view_ = InitialOptionsView();
   // The control that had the focus when the window was last left.
   HWND focus_before_leaving_ = nullptr;
-  // A run holds the window: it takes no input and does not close.
+  // A run or a folder's listing holds the window: it takes no input and
+  // does not close.
   bool running_ = false;
+  // A run is writing pages: the end of the session waits for it. A listing
+  // writes nothing, so the session may end during one.
+  bool writing_ = false;
 };
 
 // Tells the user about a failed action: a modal box with the error's number,

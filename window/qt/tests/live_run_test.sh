@@ -1,11 +1,13 @@
 #!/bin/sh
-# The real quillfold keeps answering through a long run: a paged run whose
+# The real quillfold keeps answering while it lists a folder that a slow
+# disk holds back (8 seconds) and through a long run: a paged run whose
 # every page write a slow disk holds back (about 12 seconds in all), while
 # a window manager's _NET_WM_PING goes to the window four times a second
 # and must be answered within a second each time; first the window is
 # asked to close, as by its close button. Clicks and keys given meanwhile
 # do nothing, the window repaints when uncovered, and the pages come out
-# whole, each once.
+# whole, each once. While the folder is listed, too, the window answers,
+# repaints, refuses to close and drops keys.
 # Usage: live_run_test.sh PATH_TO_QUILLFOLD
 set -eu
 program=$1
@@ -44,6 +46,7 @@ app_pid=$(cat "$work/app.pid")
 xdotool windowfocus --sync "$window"
 
 # As a window manager pings; the system's Python, which python3-xlib serves.
+check_live_listing "$window" /usr/bin/python3 "$here/wm_ping.py" "$window" 3
 check_live_run "$window" /usr/bin/python3 "$here/wm_ping.py" "$window" 8
 
 # A termination request during a second run, while the run's thread

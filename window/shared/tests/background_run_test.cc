@@ -8,9 +8,11 @@
 #include <thread>
 #include <vector>
 
+#include "listing/list_folder_files.h"
 #include "platform/path.h"
 #include "testing/fake_disk.h"
 #include "testing/system_values.h"
+#include "window/shared/folder_listing.h"
 
 namespace quillfold {
 namespace {
@@ -72,6 +74,38 @@ TEST(BackgroundRunTest, RaisesAnyOtherExceptionOnTheWindowsThread) {
                     [&ended] { ended = true; });
   EXPECT_THROW(run.Finish(), std::bad_alloc);
   EXPECT_TRUE(ended);
+}
+
+// A listing hands the window's thread what it listed, or raises its error
+// there, after one call of `ended` from its own thread.
+TEST(BackgroundRunTest, AListingHandsItsLinesOrErrorToTheWindowsThread) {
+  const struct {
+    const char* what;
+    const char* folder;
+    std::optional<int> error;
+  } kCases[] = {{"listed", "site", std::nullopt}, {"missing", "gone", kPathNotFound}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.what);
+    testing::FakeDisk disk;
+    disk.AddFolder(std::string(testing::kSiteFolder), {"a"});
+    const std::string folder = std::string(testing::kRootFolder) + c.folder;
+    std::vector<std::thread::id> ended_on;
+    FolderListing listing(
+        [&] {
+          ListSubfolders(folder, disk);
+          return ListedFolder{folder, {}};
+        },
+        [&ended_on] { ended_on.push_back(std::this_thread::get_id()); });
+    std::optional<int> error;
+    try {
+      EXPECT_EQ(listing.Finish().folder, folder);
+    } catch (const Error& raised) {
+      error = raised.number();
+    }
+    EXPECT_EQ(error, c.error);
+    ASSERT_EQ(ended_on.size(), 1u);
+    EXPECT_NE(ended_on.front(), std::this_thread::get_id());
+  }
 }
 
 }  // namespace

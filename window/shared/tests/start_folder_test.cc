@@ -3,6 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
+
+#include "listing/list_folder_files.h"
+#include "platform/path.h"
+#include "testing/fake_disk.h"
 
 namespace quillfold {
 namespace {
@@ -25,6 +30,44 @@ TEST(StartFolderTest, TheCurrentFolderWhenItCanBeListedElseHome) {
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.what);
     EXPECT_EQ(StartFolder(c.places), c.opened);
+  }
+}
+
+// The folder tried first and the one opened, on a disk where only some
+// of the places can be listed.
+TEST(StartFolderTest, ListsTheFolderItOpensOrShowsItsPathAlone) {
+  const std::string root(testing::kRootFolder);
+  const std::string current = root + "work";
+  const std::string home = root + "home";
+  const PathStyle style = kPathSeparator == '\\' ? PathStyle::kWindows : PathStyle::kPosix;
+  const struct {
+    const char* what;
+    std::string current;
+    std::vector<std::string> listable;
+    std::string opened;
+    std::vector<std::string> subfolders;  // None: the path's lines alone.
+  } kCases[] = {
+      {"current folder listed", current, {current, home}, current, {"c"}},
+      {"current folder unreadable", current, {home}, home, {"h"}},
+      {"current folder unnamed", "", {home}, home, {"h"}},
+      {"neither listed", current, {}, home, {}},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.what);
+    testing::FakeDisk disk;
+    for (const std::string& folder : c.listable) {
+      disk.folders[folder] = {{folder == current ? "c" : "h", true}, {"file", false}};
+    }
+    const ListFolderLines list = [&disk, style](const std::string& folder) {
+      const FileNameList names = ListSubfolders(folder, disk);
+      std::vector<std::string> subfolders;
+      for (std::size_t i = 0; i < names.size(); ++i) subfolders.emplace_back(names[i]);
+      return FolderLines(folder, subfolders, style);
+    };
+    const ListedFolder listed =
+        ListStartFolder({.current = c.current, .home = home, .root = root}, list, style);
+    EXPECT_EQ(listed.folder, c.opened);
+    EXPECT_EQ(listed.lines, FolderLines(c.opened, c.subfolders, style));
   }
 }
 

@@ -1,10 +1,13 @@
 #!/bin/sh
-# quillfold.exe under Wine keeps answering through a long run: a paged run
+# quillfold.exe under Wine keeps answering while it lists a folder that a
+# slow disk holds back (8 seconds at least) and through a long run: a paged run
 # whose every page write a slow disk holds back (about 12 seconds in all)
 # while liveness_check.exe asks the window four times a second whether it
 # answers, as Windows does before it calls a window "Not Responding", and
 # first asks it to close. Clicks and keys given meanwhile do nothing, the
 # window repaints when uncovered, and the pages come out whole, each once.
+# While a folder is listed, too, the window answers, refuses to close and
+# drops keys.
 # With end-session last, the session ends during the run instead: the
 # window first refuses, then, told that the session ends anyway, finishes
 # the record under way and ends, every page written whole.
@@ -75,6 +78,7 @@ PYTHON
 }
 
 if [ "$mode" = end-session ]; then
+  open_live_site
   start_live_run
   "$wine" "$check" --end-session || fail "the window did not refuse to end the session"
   wait_until 10 sh -c '! kill -0 "$(cat "$0")" 2>/dev/null' "$work/app.pid" ||
@@ -82,6 +86,7 @@ if [ "$mode" = end-session ]; then
   check_whole_pages
   exit 0
 fi
+check_live_listing "$window" "$wine" "$check" 3
 check_live_run "$window" "$wine" "$check" 8
 "$wine" "$check" --session-may-end || fail "the window refused to end the session after the run"
 echo "live run: quillfold.exe answered throughout, refused to close and wrote every page once"
