@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -114,34 +115,58 @@ TEST(CliTest, AnswersHelpAndVersion) {
   EXPECT_EQ(help.out.substr(0, 7), "Usage: ");
 }
 
-// On a terminal a name's control characters show as "?", so it cannot
-// retitle the window or clear the screen; into a pipe or a file the bytes
-// stay as they are; -0 ends each name with NUL for `xargs -0`.
+// The locale the program starts in, for the tests that print to a
+// terminal: its character set decides what the terminal can be given.
+class ScopedLocale {
+ public:
+  explicit ScopedLocale(const char* name) {
+    if (const char* old = std::getenv("LC_ALL")) old_ = old;
+    setenv("LC_ALL", name, 1);
+  }
+  ~ScopedLocale() {
+    if (old_) {
+      setenv("LC_ALL", old_->c_str(), 1);
+    } else {
+      unsetenv("LC_ALL");
+    }
+  }
+
+ private:
+  std::optional<std::string> old_;
+};
+
+// On a terminal a name shows as runtime/shown_name shows it, so it cannot
+// retitle the window or clear the screen, in an 8-bit locale with each
+// byte 0x80-0x9F as "?" as well; into a pipe or a file the bytes stay as
+// they are; -0 ends each name with NUL for `xargs -0`.
 TEST(CliTest, PrintsNamesAsTheOutputNeedsThem) {
   const std::string escape = "t\x1B]0;OWNED\x07\x1B[2J";
-  const std::string c1 =
-      "csi\x9B"
-      "2J \xC2\x9B"
-      "2J";
+  const std::string shown = "t<U+001B>]0;OWNED<U+0007><U+001B>[2J";
+  // U+201B, U+201D and U+201C end in 9B (CSI), 9D (OSC) and 9C (ST).
+  const std::string quotes = "x\u201B2J\u201D0;T\u201C";
   const struct {
     std::string what;
     std::string name;
     std::vector<std::string> options;
     bool on_terminal;
+    const char* locale;
     std::string out;
   } kCases[] = {
-      {"pipe", escape, {}, false, escape + "\n"},
-      {"terminal", escape, {}, true, "t?]0;OWNED??[2J\n"},
-      {"line break on a terminal", "new\nline", {}, true, "new?line\n"},
-      {"NUL-ended into a pipe", "new\nline", {"-0"}, false, std::string("new\nline\0", 9)},
-      {"NUL-ended on a terminal", "del\x7F", {"--null"}, true, std::string("del?\0", 5)},
-      {"beyond ASCII on a terminal", "M\xC3\xBCller", {}, true, "M\xC3\xBCller\n"},
-      // CSI as one byte (an 8-bit terminal's) and as U+009B in UTF-8.
-      {"C1 on a terminal", c1, {}, true, "csi?2J ?2J\n"},
-      {"C1 into a pipe", c1, {}, false, c1 + "\n"},
+      {"pipe", escape, {}, false, "C.UTF-8", escape + "\n"},
+      {"terminal", escape, {}, true, "C.UTF-8", shown + "\n"},
+      {"NUL-ended into a pipe", "new\nline", {"-0"}, false, "C.UTF-8",
+       std::string("new\nline\0", 9)},
+      {"NUL-ended on a terminal", "del\x7F", {"--null"}, true, "C.UTF-8",
+       std::string("del<U+007F>\0", 12)},
+      {"reordering on a terminal", "invoice\u202Efdp.exe", {}, true, "C.UTF-8",
+       "invoice<U+202E>fdp.exe\n"},
+      {"UTF-8 terminal", quotes, {}, true, "C.UTF-8", quotes + "\n"},
+      {"8-bit terminal", quotes, {}, true, "C", "x\xE2??2J\xE2??0;T\xE2??\n"},
+      {"8-bit locale into a pipe", quotes, {}, false, "C", quotes + "\n"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.what);
+    const ScopedLocale locale(c.locale);
     TempFolder folder;
     WriteFile(folder / c.name, "");
     std::vector<std::string> arguments = c.options;
@@ -155,8 +180,9 @@ TEST(CliTest, PrintsNamesAsTheOutputNeedsThem) {
 }
 
 // A message names the folder, whose path may hold any name: on a terminal
-// its control characters show as "?" too; into a pipe its bytes stay.
-TEST(CliTest, AMessageOnATerminalMasksTheFoldersControlCharacters) {
+// it shows as the names do; into a pipe its bytes stay.
+TEST(CliTest, AMessageOnATerminalShowsTheFoldersNameAsANameShows) {
+  const ScopedLocale locale("C.UTF-8");
   TempFolder base;
   const std::string folder = base / "gone\x1B]0;OWNED\x07";
   for (const bool on_terminal : {true, false}) {
@@ -166,7 +192,8 @@ TEST(CliTest, AMessageOnATerminalMasksTheFoldersControlCharacters) {
     const HostileResult result = RunCli({folder}, start);
     EXPECT_EQ(result.exit_code, 1);
     EXPECT_EQ(result.err, "quillfold-cli: error 76: Path not found\nquillfold-cli: " + base.path() +
-                              (on_terminal ? "/gone?]0;OWNED?" : "/gone\x1B]0;OWNED\x07") +
+                              (on_terminal ? "/gone<U+001B>]0;OWNED<U+0007>"
+                                           : "/gone\x1B]0;OWNED\x07") +
                               ": No such file or directory\n");
   }
 }

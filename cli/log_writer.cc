@@ -1,7 +1,6 @@
 #include "cli/log_writer.h"
 
 #include "cli/system.h"
-#include "cli/terminal_text.h"
 
 namespace quillfold {
 namespace {
@@ -12,11 +11,7 @@ constexpr std::size_t kBufferSize = 64 * 1024;
 
 void LogWriter::AddLine(std::string_view line) {
   if (stopped_) return;
-  if (format_.mask_controls) {
-    AppendMasked(line, buffer_);
-  } else {
-    buffer_ += line;
-  }
+  AppendForTerminal(line, format_.terminal, buffer_);
   buffer_ += format_.terminator;
   if (buffer_.size() >= kBufferSize) Flush();
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/terminal_text.h"
 #include "cli/text_output.h"
 
 namespace quillfold {
@@ -16,9 +17,8 @@ class LogWriter {
  public:
   struct Format {
     char terminator = '\n';  // After each line; NUL for `xargs -0`.
-    // Each control character of a line as one "?", for a terminal (see
-    // AppendMasked).
-    bool mask_controls = false;
+    // Where the lines go, and so how they show (see AppendForTerminal).
+    Terminal terminal = Terminal::kNone;
   };
 
   LogWriter(TextOutput& output, Format format) : output_(output), format_(format) {}

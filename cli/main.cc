@@ -41,22 +41,17 @@ class CommandLineInputs : public RunInputs {
 };
 
 // Prints on standard error; nothing is left to tell of a failure there.
-// On a terminal each line's control characters show as "?", as the names
-// on standard output do: a message names a folder, whose path may hold any
-// name.
+// On a terminal each line shows as the names on standard output do: a
+// message names a folder, whose path may hold any name.
 void PrintError(const std::string& text) {
   StandardStream error(StandardStream::Which::kError);
-  if (!error.IsTerminal()) {
-    error.Write(text);
-    return;
-  }
   std::string shown;
   std::size_t start = 0;
   for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
-    AppendMasked(std::string_view(text).substr(start, end - start), shown);
+    AppendForTerminal(std::string_view(text).substr(start, end - start), error.terminal(), shown);
     shown += '\n';
   }
-  AppendMasked(std::string_view(text).substr(start), shown);
+  AppendForTerminal(std::string_view(text).substr(start), error.terminal(), shown);
   error.Write(shown);
 }
 
@@ -67,7 +62,7 @@ void Complain(std::string_view message) {
 int Run(const CommandLine& command) {
   StandardStream output(StandardStream::Which::kOutput);
   LogWriter log(output, {.terminator = command.null_terminated ? '\0' : '\n',
-                         .mask_controls = output.IsTerminal()});
+                         .terminal = output.terminal()});
   try {
     CommandLineInputs inputs(command, AbsoluteFolder(command.folder), log);
     GenerateIndexes(inputs);

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/terminal_text.h"
 #include "cli/text_output.h"
 
 namespace quillfold {
@@ -29,9 +30,9 @@ class StandardStream : public TextOutput {
 
   explicit StandardStream(Which which);
 
-  // Whether it is a terminal (a console on Windows), where names are shown
-  // with their control characters masked.
-  bool IsTerminal() const { return terminal_; }
+  // Whether it is a terminal (a console on Windows), and of which kind:
+  // names show there as AppendForTerminal shows them.
+  Terminal terminal() const { return terminal_; }
 
   // On a Windows console the text is shown as Unicode; elsewhere it is
   // written as UTF-8 bytes, with CR LF line ends on Windows.
@@ -39,7 +40,7 @@ class StandardStream : public TextOutput {
 
  private:
   std::intptr_t handle_;  // A descriptor, or a HANDLE on Windows.
-  bool terminal_;
+  Terminal terminal_;
 };
 
 }  // namespace quillfold

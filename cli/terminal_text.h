@@ -6,12 +6,23 @@
 
 namespace quillfold {
 
-// Appends `text` with each control character as one "?", as `ls` shows
-// names on a terminal, so that a name cannot move the cursor, retitle the
-// window or clear the screen: 0x00-0x1F, 0x7F and the C1 controls
-// U+0080-U+009F, in UTF-8 or as a byte 0x80-0x9F outside a well-formed
-// sequence.
-void AppendMasked(std::string_view text, std::string& out);
+// Where the command line's text goes: a pipe or a file, which take the
+// bytes as they are, or a terminal, which shows them.
+enum class Terminal {
+  kNone,
+  kUtf8,
+  // A terminal in a locale of an 8-bit character set (ISO-8859-1, say),
+  // which takes each byte 0x80-0x9F as a C1 control: 9B as CSI, as ESC [
+  // is, 9D as OSC. In UTF-8 such bytes stand inside most characters beyond
+  // ASCII (U+201B is E2 80 9B).
+  kEightBit,
+};
+
+// Appends `line` as it shows on `terminal`: as AppendShownName shows a
+// name, so that no name can move the cursor, retitle the window or clear
+// the screen; on an 8-bit terminal also each byte 0x80-0x9F as "?". Into a
+// pipe or a file, as it is.
+void AppendForTerminal(std::string_view line, Terminal terminal, std::string& out);
 
 }  // namespace quillfold
 

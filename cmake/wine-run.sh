@@ -8,8 +8,11 @@ prefix=$1
 shift
 WINEPREFIX=$prefix
 WINEDEBUG=-all
-# Skips the offers to install Mono and Gecko that a new prefix would make.
-WINEDLLOVERRIDES="mscoree,mshtml="
+# Skips the offers to install Mono and Gecko that a new prefix would make,
+# and Wine's menu builder, which would write desktop entries for the
+# installer's shortcuts into the user's own menus and can outlive the
+# program that started it.
+WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 DISPLAY=
 export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES DISPLAY
 # Wine keeps names on the POSIX side in the locale's character set; in

@@ -52,7 +52,7 @@ else
   # picture (Wine finds either spelling).
   mkdir "$work/home"
   WINEPREFIX=$prefix HOME=$work/home USER=Ann LOGNAME=Ann WINEDEBUG=-all
-  WINEDLLOVERRIDES="mscoree,mshtml=" WINELOADER=$wine
+  WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" WINELOADER=$wine
   export WINEPREFIX HOME USER LOGNAME WINEDEBUG WINEDLLOVERRIDES WINELOADER
   DISPLAY= "$wine" wineboot --init >"$work/wineboot.log" 2>&1 || true
   "$wineserver" -w

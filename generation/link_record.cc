@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/path.h"
 #include "platform/wtf8.h"
+#include "runtime/shown_name.h"
 
 namespace quillfold {
 namespace {
@@ -41,12 +41,6 @@ void AppendTarget(std::string& out, std::string_view name) {
   }
 }
 
-// Bytes of a name that HTML text cannot hold as they are: markup characters,
-// and control bytes, which would break the record's lines.
-bool NeedsReference(unsigned char byte) {
-  return byte < 0x20 || byte == 0x7F || byte == '&' || byte == '<' || byte == '>' || byte == '"';
-}
-
 void AppendReference(std::string& out, char32_t code_point) {
   out += "&#";
   out += std::to_string(static_cast<std::uint32_t>(code_point));
@@ -68,45 +62,33 @@ void AppendAscii(std::string& out, char c) {
       out += "&quot;";
       break;
     default:
-      if (NeedsReference(static_cast<unsigned char>(c))) {
-        AppendReference(out, static_cast<unsigned char>(c));
-      } else {
-        out += c;
-      }
+      // The shown text holds no control that would break a line.
+      out += c;
   }
 }
 
-char32_t DecodeSequence(std::string_view sequence) {
-  const auto lead = static_cast<unsigned char>(sequence[0]);
-  char32_t code_point = lead & (0x7F >> sequence.size());
-  for (const char c : sequence.substr(1)) code_point = (code_point << 6) | (c & 0x3F);
-  return code_point;
-}
-
-// The link text is pure ASCII, so a page reads the same whatever character
-// set a server or a browser assumes for it: every character outside ASCII
-// is a numeric reference to its code point, and each byte that is not part
-// of well-formed UTF-8, each lone surrogate of a UTF-16 name and each C1
-// control character is one replacement character.
+// The link text is the name as runtime/shown_name shows it, in pure ASCII,
+// so that a page reads the same whatever character set a server or a
+// browser assumes for it: every character outside ASCII is a numeric
+// reference to its code point. A browser would collapse blanks at either
+// end of the text and each blank after another one, so those are no-break
+// spaces: a name of blanks keeps its width, and a link that can be clicked.
 void AppendText(std::string& out, std::string_view name) {
-  constexpr char32_t kReplacementCharacter = 0xFFFD;
-  for (std::size_t i = 0; i < name.size();) {
-    if (static_cast<unsigned char>(name[i]) < 0x80) {
-      AppendAscii(out, name[i]);
+  std::string shown;
+  AppendShownName(name, shown);
+  for (std::size_t i = 0; i < shown.size();) {
+    const char c = shown[i];
+    if (c == ' ' && (i == 0 || i + 1 == shown.size() || shown[i - 1] == ' ')) {
+      out += "&#160;";
       ++i;
-    } else if (const std::size_t length = Utf8SequenceLength(name.substr(i)); length != 0) {
-      const char32_t code_point = DecodeSequence(name.substr(i, length));
-      // HTML reads &#128; to &#159; as the windows-1252 characters of those
-      // bytes (&#133; is an ellipsis), and no reference gives the C1
-      // control characters themselves: they show as unknown.
-      AppendReference(out, code_point <= 0x9F ? kReplacementCharacter : code_point);
-      i += length;
-    } else if (kNamesAreUtf16 && StartsWithLoneSurrogate(name.substr(i))) {
-      AppendReference(out, kReplacementCharacter);
-      i += 3;
+    } else if (static_cast<unsigned char>(c) < 0x80) {
+      AppendAscii(out, c);
+      ++i;
     } else {
-      AppendReference(out, kReplacementCharacter);
-      ++i;
+      // The shown text is well-formed UTF-8.
+      const std::size_t length = Utf8SequenceLength(std::string_view(shown).substr(i));
+      AppendReference(out, DecodeUtf8Sequence(std::string_view(shown).substr(i, length)));
+      i += length;
     }
   }
 }

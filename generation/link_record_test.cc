@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/path.h"
+#include "runtime/shown_name.h"
 
 namespace quillfold {
 namespace {
@@ -57,6 +58,8 @@ std::string UnescapeHtml(std::string_view text) {
       name += '>';
     else if (entity == "quot")
       name += '"';
+    else if (entity == "#160")  // A blank the browser must not collapse.
+      name += ' ';
     else if (entity[0] == '#')
       name += static_cast<char>(std::stoi(std::string(entity.substr(1))));
     else
@@ -89,12 +92,16 @@ TEST(LinkRecordTest, EscapesWhatWouldBreakThePageOrTheLink) {
       {"javascript:alert(1)",
        R"x(<p><a href="javascript%3Aalert(1)">javascript:alert(1)</a></p>)x"},
       {"\"><script>x", R"x(<p><a href="%22%3E%3Cscript%3Ex">&quot;&gt;&lt;script&gt;x</a></p>)x"},
-      {"line\r\nbreak", R"x(<p><a href="line%0D%0Abreak">line&#13;&#10;break</a></p>)x"},
+      {"line\r\nbreak",
+       R"x(<p><a href="line%0D%0Abreak">line&lt;U+000D&gt;&lt;U+000A&gt;break</a></p>)x"},
       {"Gr\xC3\xBC\xC3\x9F"
        "e",
        R"x(<p><a href="Gr%C3%BC%C3%9Fe">Gr&#252;&#223;e</a></p>)x"},
       {"-._~!$'()*+,;=@", R"x(<p><a href="-._~!$'()*+,;=@">-._~!$'()*+,;=@</a></p>)x"},
-      {"tab\there\x7F", R"x(<p><a href="tab%09here%7F">tab&#9;here&#127;</a></p>)x"},
+      {"tab\there\x7F",
+       R"x(<p><a href="tab%09here%7F">tab&lt;U+0009&gt;here&lt;U+007F&gt;</a></p>)x"},
+      {"invoice\u202Efdp.exe",
+       R"x(<p><a href="invoice%E2%80%AEfdp.exe">invoice&lt;U+202E&gt;fdp.exe</a></p>)x"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.name);
@@ -104,8 +111,9 @@ TEST(LinkRecordTest, EscapesWhatWouldBreakThePageOrTheLink) {
   }
 }
 
-// The text of a link is ASCII: characters outside it as references to their
-// code points, each byte of ill-formed UTF-8 as one U+FFFD.
+// The text of a link is the name as shown, in ASCII: characters outside it
+// as references to their code points, and blanks that a browser would
+// collapse as no-break spaces.
 TEST(LinkRecordTest, WritesTextAsAsciiWithReferences) {
   const struct {
     std::string what;
@@ -118,8 +126,8 @@ TEST(LinkRecordTest, WritesTextAsAsciiWithReferences) {
       {"smallest of each length", "\xE0\xA0\x80\xF0\x90\x80\x80", "&#2048;&#65536;"},
       {"largest of each length", "\xDF\xBF\xEF\xBF\xBF\xF4\x8F\xBF\xBF",
        "&#2047;&#65535;&#1114111;"},
-      {"C1 controls, which HTML reads as windows-1252", "\xC2\x80\xC2\x85\xC2\x9F\xC2\xA0",
-       "&#65533;&#65533;&#65533;&#160;"},
+      {"C1 controls, which HTML reads as windows-1252", "\xC2\x80\xC2\x9F\xC2\xA0",
+       "&lt;U+0080&gt;&lt;U+009F&gt;&#160;"},
       {"around the surrogates", "\xED\x9F\xBF\xEE\x80\x80", "&#55295;&#57344;"},
       {"lone continuation byte",
        "a\x80"
@@ -137,7 +145,12 @@ TEST(LinkRecordTest, WritesTextAsAsciiWithReferences) {
       {"past U+10FFFF", "\xF4\x90\x80\x80", "&#65533;&#65533;&#65533;&#65533;"},
       {"lead bytes that never start a sequence", "\xF5\xFE\xFF", "&#65533;&#65533;&#65533;"},
       {"sequence cut by ASCII markup", "\xC3<", "&#65533;&lt;"},
-      {"markup and controls as before", "a&b\x01", "a&amp;b&#1;"},
+      {"markup and controls", "a&b\x01", "a&amp;b&lt;U+0001&gt;"},
+      {"one blank", " ", "&#160;"},
+      {"blanks only", "   ", "&#160;&#160;&#160;"},
+      {"leading and trailing blanks", " a b ", "&#160;a b&#160;"},
+      {"blanks in a row", "a  b   c", "a &#160;b &#160;&#160;c"},
+      {"a blank beside a tab", "a \t b", "a &lt;U+0009&gt; b"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.what);
@@ -174,9 +187,12 @@ TEST(LinkRecordTest, EveryByteComesBackFromHrefAndAsciiText) {
     EXPECT_EQ(text.find_first_of("<>\"\r\n"), std::string::npos);
     EXPECT_TRUE(IsAscii(text));
     EXPECT_EQ(PercentDecode(href), name);
-    // Text outside ASCII is checked in the table above; the rest comes back.
+    // Text outside ASCII is checked in the table above; the rest reads as
+    // the name shows.
     if (IsAscii(name)) {
-      EXPECT_EQ(UnescapeHtml(text), name);
+      std::string shown;
+      AppendShownName(name, shown);
+      EXPECT_EQ(UnescapeHtml(text), shown);
     }
   }
 }

@@ -147,6 +147,14 @@ std::size_t Utf8SequenceLength(std::string_view bytes) {
   return length;
 }
 
+char32_t DecodeUtf8Sequence(std::string_view sequence) {
+  const auto lead = static_cast<unsigned char>(sequence[0]);
+  if (sequence.size() == 1) return lead;
+  char32_t code_point = lead & (0x7F >> sequence.size());
+  for (const char c : sequence.substr(1)) code_point = (code_point << 6) | (c & 0x3F);
+  return code_point;
+}
+
 bool StartsWithLoneSurrogate(std::string_view bytes) {
   return bytes.size() >= 3 && static_cast<unsigned char>(bytes[0]) == 0xED &&
          static_cast<unsigned char>(bytes[1]) >= 0xA0 && IsContinuation(bytes[1]) &&

@@ -28,6 +28,10 @@ std::u16string Utf16FromWtf8(std::string_view bytes);
 // U+10FFFF are none.
 std::size_t Utf8SequenceLength(std::string_view bytes);
 
+// The code point of `sequence`, one whole sequence whose length
+// Utf8SequenceLength gave.
+char32_t DecodeUtf8Sequence(std::string_view sequence);
+
 // Whether `bytes` starts with a surrogate without its partner as WTF-8
 // writes it: ED A0..BF 80..BF.
 bool StartsWithLoneSurrogate(std::string_view bytes);

@@ -59,7 +59,7 @@ use_wine_prefix() {
   WINEPREFIX=$2 "$wineserver" -w 2>/dev/null || true
   WINEPREFIX=$2
   WINEDEBUG=-all
-  WINEDLLOVERRIDES="mscoree,mshtml="
+  WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   WINELOADER=$wine
   export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES WINELOADER
 }

@@ -2,17 +2,31 @@
 
 #include "cli/system.h"
 
+#include <langinfo.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <string_view>
 
 namespace quillfold {
+
+namespace {
+
+// A terminal shows text in the character set of the locale the program
+// runs in (set from the environment at start).
+Terminal TerminalOf(int descriptor) {
+  if (isatty(descriptor) != 1) return Terminal::kNone;
+  return std::string_view(nl_langinfo(CODESET)) == "UTF-8" ? Terminal::kUtf8
+                                                          : Terminal::kEightBit;
+}
+
+}  // namespace
 
 bool IsReaderGone(int system_code) { return system_code == EPIPE; }
 
 StandardStream::StandardStream(Which which)
     : handle_(which == Which::kOutput ? STDOUT_FILENO : STDERR_FILENO),
-      terminal_(isatty(static_cast<int>(handle_)) == 1) {}
+      terminal_(TerminalOf(static_cast<int>(handle_))) {}
 
 int StandardStream::Write(std::string_view text) {
   std::size_t written = 0;

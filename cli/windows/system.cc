@@ -66,13 +66,15 @@ StandardStream::StandardStream(Which which)
     : handle_(reinterpret_cast<std::intptr_t>(
           GetStdHandle(which == Which::kOutput ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE))) {
   DWORD mode;
-  terminal_ = GetConsoleMode(ToHandle(handle_), &mode) != 0;
+  // A console shows the Unicode that WriteConsoleW gives it, whatever its
+  // output code page: no byte of it can be taken as a C1 control.
+  terminal_ = GetConsoleMode(ToHandle(handle_), &mode) != 0 ? Terminal::kUtf8 : Terminal::kNone;
 }
 
 int StandardStream::Write(std::string_view text) {
   // A console shows UTF-16; bytes written to it would be read in the
   // console's code page, and names outside it would come out garbled.
-  return terminal_ ? WriteToConsole(ToHandle(handle_), text) : WriteToFile(ToHandle(handle_), text);
+  return terminal_ != Terminal::kNone ? WriteToConsole(ToHandle(handle_), text) : WriteToFile(ToHandle(handle_), text);
 }
 
 }  // namespace quillfold

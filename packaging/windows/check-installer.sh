@@ -41,21 +41,29 @@ for name in quillfold-cli.exe readme.html screenshot.png LICENSE.txt; do
   esac
 done
 
+wineserver=$(command -v wineserver || true)
+[ -n "$wineserver" ] || [ ! -x /usr/lib/wine/wineserver64 ] || wineserver=/usr/lib/wine/wineserver64
+[ -n "$wineserver" ] || wineserver=/usr/lib/wine/wineserver
+# A prefix that an earlier check left may still have its server running,
+# which writes the registry into it as it ends.
+[ ! -d "$prefix" ] || WINEPREFIX=$prefix "$wineserver" -k 2>/dev/null || true
 rm -rf "$prefix" "$prefix.made" "$prefix.lock" "$prefix.log"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+# Each step is bounded, so that a step Wine never ends fails by its name
+# (status 124) instead of the whole check timing out.
 wine() {
-  "$wine_run" "$prefix" "$@"
+  timeout 240 "$wine_run" "$prefix" "$@"
 }
 # Waits until every program in the prefix has ended: the uninstaller runs
 # from a copy of itself in the temporary folder, and the one started returns
 # at once.
 wait_for_wine() {
-  wineserver=$(command -v wineserver || true)
-  [ -n "$wineserver" ] || [ ! -x /usr/lib/wine/wineserver64 ] || wineserver=/usr/lib/wine/wineserver64
-  [ -n "$wineserver" ] || wineserver=/usr/lib/wine/wineserver
-  WINEPREFIX=$prefix "$wineserver" -w
+  if ! WINEPREFIX=$prefix timeout 120 "$wineserver" -w; then
+    fail "programs of the prefix still running after 120 s; ended"
+    WINEPREFIX=$prefix "$wineserver" -k || true
+  fi
 }
 
 program_files="$prefix/drive_c/Program Files"
@@ -396,6 +404,8 @@ for k in $kept; do
 done
 [ "$window" = no ] || [ -e "$shortcut" ] ||
   fail "the uninstaller of a copy the entry does not name removed the shortcut"
+# Nothing of the check outlives it.
+wait_for_wine
 
 if [ "$failures" -ne 0 ]; then
   echo "check-installer: $failures failures" >&2

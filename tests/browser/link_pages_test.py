@@ -5,9 +5,10 @@ A static server that sends `Content-Type: text/html` without a charset (the
 default of Python's http.server, nginx and Apache) leaves the browser to
 decode the pages as windows-1252. This test writes pages for a folder of
 hostile names, serves them that way on 127.0.0.1, loads every page in
-headless Chromium over the DevTools protocol and checks, from the parsed
-DOM, that each link shows its file's name as that name's own text and that
-its resolved address fetches exactly that file's bytes.
+headless Chromium over the DevTools protocol and checks, from the rendered
+text (innerText, after the browser's white-space collapsing), that each link
+shows its file's name as names are shown and that its resolved address
+fetches exactly that file's bytes.
 
 Usage: link_pages_test.py --cli PATH/TO/quillfold-cli [--chromium PATH]
 Exit status: 0 passed, 1 failed, 77 Chromium is not installed (skipped).
@@ -47,8 +48,19 @@ NAMES = [
     "\ufeffbyte order mark.txt".encode(),
     "\ufffd a real replacement character.txt".encode(),
     "\U0010ffff last code point.txt".encode(),
-    # C1 controls, which no reference shows: they show as U+FFFD.
+    # C1 controls, which no reference shows: they show by their code.
     "next\u0085line \u0080 \u009f.txt".encode(),
+    # Names that would read as other names: reordered, invisible, blank.
+    "invoice\u202efdp.exe".encode(),
+    "photo\u202egpj.sh".encode(),
+    "\u202elmth.1xedni".encode(),
+    "index1\u200b.html".encode(),
+    "\u2066isolate\u2069 \u200e\u200f\u061c.txt".encode(),
+    "soft\u00adhyphen \u2060joiner.txt".encode(),
+    b" ",
+    b"  ",
+    b" leading and trailing ",
+    b"two  blanks.txt",
     # Markup, and text that looks like a reference but must stay text.
     'café & <tags> "q".html'.encode(),
     b"<img src=x onerror=alert(1)>",
@@ -60,7 +72,7 @@ NAMES = [
     b"javascript:alert(1)",
     b"'single' quotes.txt",
     b".hidden",
-    # Control bytes: the browser shows the control character itself.
+    # Control bytes: shown by their code.
     b"tab\there.txt",
     b"new\nline.txt",
     b"carriage\rreturn.txt",
@@ -77,9 +89,20 @@ NAMES = [
 ]
 
 
+# The characters a name shows by its code, as <U+202E>: controls,
+# direction controls and characters drawn as nothing.
+SHOWN_BY_CODE = [
+    (0x00, 0x1F), (0x7F, 0x9F), (0xAD, 0xAD), (0x61C, 0x61C), (0x180E, 0x180E),
+    (0x200B, 0x200F), (0x2028, 0x202E), (0x2060, 0x206F), (0xFEFF, 0xFEFF),
+    (0xFFF9, 0xFFFB), (0xE0000, 0xE007F),
+]
+
+
 def shown_text(name):
     """The text a page must show for the name: each well-formed UTF-8
-    sequence is its character, each other byte one U+FFFD.
+    sequence is its character, or its code for the characters above, each
+    other byte one U+FFFD; each blank that a browser would collapse (at
+    either end, or after another blank) a no-break space.
 
     Python's own errors="replace" would not do: it replaces a truncated
     sequence such as E6 97 with a single U+FFFD, while a page writes one
@@ -96,15 +119,17 @@ def shown_text(name):
             except UnicodeDecodeError:
                 continue
             if len(decoded) == 1:
-                # C1 controls have no reference in HTML: &#128; to &#159;
-                # read as windows-1252 characters.
-                text.append("\ufffd" if "\x80" <= decoded <= "\x9f" else decoded)
+                code = ord(decoded)
+                by_code = any(low <= code <= high for low, high in SHOWN_BY_CODE)
+                text.append(f"<U+{code:04X}>" if by_code else decoded)
                 at += length
                 break
         else:
             text.append("\ufffd")
             at += 1
-    return "".join(text)
+    shown = "".join(text)
+    return "".join("\u00a0" if c == " " and (i == 0 or i == len(shown) - 1 or shown[i - 1] == " ")
+                   else c for i, c in enumerate(shown))
 
 
 def check_shown_text():
@@ -118,7 +143,10 @@ def check_shown_text():
         b"\xed\xa0\x80": "\ufffd\ufffd\ufffd",
         b"\xf4\x90\x80\x80": "\ufffd\ufffd\ufffd\ufffd",
         b"\x80\xc3\xa9\xc3": "\ufffd\u00e9\ufffd",
-        b"a\tb\n": "a\tb\n",
+        b"a\tb\n": "a<U+0009>b<U+000A>",
+        "a\u202eb\u00a0\u200b".encode(): "a<U+202E>b\u00a0<U+200B>",
+        b" a  b ": "\u00a0a \u00a0b\u00a0",
+        b"  ": "\u00a0\u00a0",
     }
     for name, expected in cases.items():
         got = shown_text(name)
@@ -269,7 +297,7 @@ PAGE_STATE = """(() => {
     characterSet: document.characterSet,
     contentType: document.contentType,
     elements: [...new Set(Array.from(document.querySelectorAll('*'), e => e.localName))],
-    links: Array.from(document.querySelectorAll('a'), a => ({text: a.textContent, href: a.href})),
+    links: Array.from(document.querySelectorAll('a'), a => ({text: a.innerText, href: a.href})),
   };
 })()"""
 

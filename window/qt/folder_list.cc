@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <QEventLoop>
-#include <QFile>
 #include <QKeyEvent>
 #include <QStyle>
 #include <cstdlib>
@@ -13,11 +12,11 @@
 
 #include "platform/absolute_folder.h"
 #include "runtime/error.h"
+#include "runtime/shown_name.h"
 #include "window/qt/error_report.h"
 #include "window/qt/folder_indent_delegate.h"
 #include "window/qt/input_hold.h"
 #include "window/shared/folder_listing.h"
-#include "window/shared/shown_name.h"
 #include "window/shared/start_folder.h"
 
 namespace quillfold {
@@ -118,10 +117,10 @@ void FolderList::Show(const ListedFolder& listed) {
   const QIcon closed_icon = style()->standardIcon(QStyle::SP_DirClosedIcon);
   current_row_ = 0;
   for (const FolderEntry& entry : listed.lines) {
-    QByteArray shown;
+    std::string shown;
     AppendShownName(entry.name, shown);
-    auto* item =
-        new QListWidgetItem(entry.open ? open_icon : closed_icon, QFile::decodeName(shown));
+    auto* item = new QListWidgetItem(entry.open ? open_icon : closed_icon,
+                                     QString::fromStdString(shown));
     item->setData(kPathRole, QByteArray::fromStdString(entry.path));
     item->setData(FolderIndentDelegate::kDepthRole, entry.depth);
     addItem(item);

@@ -1,7 +1,6 @@
 #include "window/qt/log_box.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -30,7 +29,7 @@ QString LogBox::NextPiece(std::size_t lines) {
   const std::string_view piece = pieces_.Next(lines);
   QByteArray bytes(piece.data(), static_cast<qsizetype>(piece.size()));
   bytes.replace("\r\n", "\n");
-  return QFile::decodeName(bytes);
+  return QString::fromUtf8(bytes);
 }
 
 void LogBox::AddMore() {

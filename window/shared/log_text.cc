@@ -1,6 +1,6 @@
 #include "window/shared/log_text.h"
 
-#include "window/shared/shown_name.h"
+#include "runtime/shown_name.h"
 
 namespace quillfold {
 

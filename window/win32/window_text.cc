@@ -7,7 +7,7 @@
 #include "listing/list_folder_files.h"
 #include "platform/windows/wide_text.h"
 #include "window/shared/form_layout.h"
-#include "window/shared/shown_name.h"
+#include "runtime/shown_name.h"
 
 namespace quillfold {
 

@@ -13,8 +13,7 @@ namespace quillfold {
 // What the Win32 window shows, worked out apart from the controls that show
 // it. Names are UTF-16 in the window and UTF-8 (WTF-8) in the engine.
 
-// A name as a line of Dir1, in UTF-16, with the pictures of AppendShownName
-// for what would break or hide a line.
+// A name as a line of Dir1: as AppendShownName shows it, in UTF-16.
 std::wstring ShownName(std::string_view name);
 
 // The error box's text: "Error N: TEXT", a blank line, then the detail.

@@ -13,14 +13,14 @@ namespace {
 
 using testing::TempFolder;
 
-TEST(WindowTextTest, NamesShowInUtf16WithTheirPictures) {
+TEST(WindowTextTest, NamesShowInUtf16AsShown) {
   struct Case {
     std::string name;
     std::wstring shown;
   };
   const Case cases[] = {
       {"", L""},
-      {"cr\rname.txt", L"cr\u240dname.txt"},
+      {"cr\rname.txt", L"cr<U+000D>name.txt"},
       {"\xc3\x84pfel", L"\u00c4pfel"},
       {"\xf0\x9f\x98\x80", L"\U0001F600"},  // A surrogate pair in UTF-16.
   };
