@@ -154,11 +154,23 @@ TEST(CliTest, PrintsNamesAsTheOutputNeedsThem) {
   } kCases[] = {
       {"pipe", escape, {}, false, "C.UTF-8", escape + "\n"},
       {"terminal", escape, {}, true, "C.UTF-8", shown + "\n"},
-      {"NUL-ended into a pipe", "new\nline", {"-0"}, false, "C.UTF-8",
+      {"NUL-ended into a pipe",
+       "new\nline",
+       {"-0"},
+       false,
+       "C.UTF-8",
        std::string("new\nline\0", 9)},
-      {"NUL-ended on a terminal", "del\x7F", {"--null"}, true, "C.UTF-8",
+      {"NUL-ended on a terminal",
+       "del\x7F",
+       {"--null"},
+       true,
+       "C.UTF-8",
        std::string("del<U+007F>\0", 12)},
-      {"reordering on a terminal", "invoice\u202Efdp.exe", {}, true, "C.UTF-8",
+      {"reordering on a terminal",
+       "invoice\u202Efdp.exe",
+       {},
+       true,
+       "C.UTF-8",
        "invoice<U+202E>fdp.exe\n"},
       {"UTF-8 terminal", quotes, {}, true, "C.UTF-8", quotes + "\n"},
       {"8-bit terminal", quotes, {}, true, "C", "x\xE2??2J\xE2??0;T\xE2??\n"},
@@ -191,10 +203,10 @@ TEST(CliTest, AMessageOnATerminalShowsTheFoldersNameAsANameShows) {
     start.stderr_on_terminal = on_terminal;
     const HostileResult result = RunCli({folder}, start);
     EXPECT_EQ(result.exit_code, 1);
-    EXPECT_EQ(result.err, "quillfold-cli: error 76: Path not found\nquillfold-cli: " + base.path() +
-                              (on_terminal ? "/gone<U+001B>]0;OWNED<U+0007>"
-                                           : "/gone\x1B]0;OWNED\x07") +
-                              ": No such file or directory\n");
+    EXPECT_EQ(result.err,
+              "quillfold-cli: error 76: Path not found\nquillfold-cli: " + base.path() +
+                  (on_terminal ? "/gone<U+001B>]0;OWNED<U+0007>" : "/gone\x1B]0;OWNED\x07") +
+                  ": No such file or directory\n");
   }
 }
 

@@ -42,7 +42,10 @@ TEST(LogWriterTest, WritesEachLineAsTheFormatAsks) {
       {"NUL-ended", {.terminator = '\0'}, {"new\nline", "x"}, std::string("new\nline\0x\0", 11)},
       // On a terminal a line shows as a name does (the rule's own table is
       // in runtime/); on an 8-bit one each byte 0x80-0x9F is "?" as well.
-      {"UTF-8 terminal", {.terminal = Terminal::kUtf8}, {escape, "\xC2\x9B"}, shown + "\n<U+009B>\n"},
+      {"UTF-8 terminal",
+       {.terminal = Terminal::kUtf8},
+       {escape, "\xC2\x9B"},
+       shown + "\n<U+009B>\n"},
       {"UTF-8 terminal, NUL-ended",
        {.terminator = '\0', .terminal = Terminal::kUtf8},
        {std::string("a\0b", 3)},

@@ -61,8 +61,8 @@ void Complain(std::string_view message) {
 
 int Run(const CommandLine& command) {
   StandardStream output(StandardStream::Which::kOutput);
-  LogWriter log(output, {.terminator = command.null_terminated ? '\0' : '\n',
-                         .terminal = output.terminal()});
+  LogWriter log(
+      output, {.terminator = command.null_terminated ? '\0' : '\n', .terminal = output.terminal()});
   try {
     CommandLineInputs inputs(command, AbsoluteFolder(command.folder), log);
     GenerateIndexes(inputs);

@@ -47,7 +47,8 @@ TEST(ShownNameTest, EachCharacterThatHidesOrReordersShowsAsItsCode) {
       // in any script stay.
       {"\u200A\u2010\u2027\u202F\u205F\u2070", "\u200A\u2010\u2027\u202F\u205F\u2070"},
       {"\uFEFE\uFFFC\U000E0080\uFE0F", "\uFEFE\uFFFC\U000E0080\uFE0F"},
-      {"\u00C4pfel \u05E9\u05DC\u05D5\u05DD \U0001F600", "\u00C4pfel \u05E9\u05DC\u05D5\u05DD \U0001F600"},
+      {"\u00C4pfel \u05E9\u05DC\u05D5\u05DD \U0001F600",
+       "\u00C4pfel \u05E9\u05DC\u05D5\u05DD \U0001F600"},
       {"e\u0301 \u00E9", "e\u0301 \u00E9"},
       // Bytes that are no UTF-8.
       {"caf\xE9", "caf\uFFFD"},

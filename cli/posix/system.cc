@@ -16,8 +16,7 @@ namespace {
 // runs in (set from the environment at start).
 Terminal TerminalOf(int descriptor) {
   if (isatty(descriptor) != 1) return Terminal::kNone;
-  return std::string_view(nl_langinfo(CODESET)) == "UTF-8" ? Terminal::kUtf8
-                                                          : Terminal::kEightBit;
+  return std::string_view(nl_langinfo(CODESET)) == "UTF-8" ? Terminal::kUtf8 : Terminal::kEightBit;
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 # quillfold-cli.exe on a console: Wine gives a program a console when its
 # standard output is a terminal, so the program runs under script(1) on a
 # pseudo-terminal. The names must arrive through the console as Unicode
-# (Wine writes them to the terminal as UTF-8), with each control character,
-# C1 ones too, as "?".
+# (Wine writes them to the terminal as UTF-8), each control character, C1
+# ones too, shown by its code.
 #   console_test.sh EMULATOR... QUILLFOLD-CLI.EXE
 set -e
 folder=$(mktemp -d)
@@ -23,7 +23,7 @@ done
 shown=$(script -qec "$command" /dev/null | tr -d '\r')
 
 status=0
-for name in 'bell?tab?end.txt' '日本語.txt' 'café.txt' 'csi?2J.txt'; do
+for name in 'bell<U+0007>tab<U+0009>end.txt' '日本語.txt' 'café.txt' 'csi<U+009B>2J.txt'; do
   if ! printf '%s\n' "$shown" | grep -qF "$name"; then
     echo "console_test: \"$name\" not shown" >&2
     status=1

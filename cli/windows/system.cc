@@ -74,7 +74,8 @@ StandardStream::StandardStream(Which which)
 int StandardStream::Write(std::string_view text) {
   // A console shows UTF-16; bytes written to it would be read in the
   // console's code page, and names outside it would come out garbled.
-  return terminal_ != Terminal::kNone ? WriteToConsole(ToHandle(handle_), text) : WriteToFile(ToHandle(handle_), text);
+  return terminal_ != Terminal::kNone ? WriteToConsole(ToHandle(handle_), text)
+                                      : WriteToFile(ToHandle(handle_), text);
 }
 
 }  // namespace quillfold

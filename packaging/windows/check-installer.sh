@@ -318,9 +318,13 @@ until grep -q marked "$work/holder-output" || [ "$tries" -ge 1200 ]; do
   tries=$((tries + 1))
 done
 grep -q marked "$work/holder-output" || fail "$(basename "$holder") did not start"
+# The holder ends when every write end of its input is closed, so the
+# programs started here must not inherit this one: a server or service that
+# Wine starts on demand (rpcss for the shortcut, say) would keep it open for
+# the rest of the check, and the holder running.
 refused() {
   status=0
-  wine "$@" || status=$?
+  wine "$@" 3>&- || status=$?
   [ "$status" -eq 3 ] || fail "with Quillfold running, $* exited with status $status, not 3"
 }
 refused "$setup" /S

@@ -119,8 +119,8 @@ void FolderList::Show(const ListedFolder& listed) {
   for (const FolderEntry& entry : listed.lines) {
     std::string shown;
     AppendShownName(entry.name, shown);
-    auto* item = new QListWidgetItem(entry.open ? open_icon : closed_icon,
-                                     QString::fromStdString(shown));
+    auto* item =
+        new QListWidgetItem(entry.open ? open_icon : closed_icon, QString::fromStdString(shown));
     item->setData(kPathRole, QByteArray::fromStdString(entry.path));
     item->setData(FolderIndentDelegate::kDepthRole, entry.depth);
     addItem(item);

@@ -11,8 +11,9 @@
 namespace quillfold {
 
 // A run's log as the window's log box shows it, in UTF-8: each name as
-// AppendShownName shows it, and CR LF after it. Collected during the run and handed to the box after it:
-// a box refilled line by line would lay itself out once per line.
+// AppendShownName shows it, and CR LF after it. Collected during the run
+// and handed to the box after it: a box refilled line by line would lay
+// itself out once per line.
 class LogText : public RunLog {
  public:
   void Clear() override;

@@ -6,8 +6,8 @@
 
 #include "listing/list_folder_files.h"
 #include "platform/windows/wide_text.h"
-#include "window/shared/form_layout.h"
 #include "runtime/shown_name.h"
+#include "window/shared/form_layout.h"
 
 namespace quillfold {
 
