@@ -318,9 +318,9 @@ void Form1::OnCommand(int id, int notification, HWND control) {
   } else if (control == read_me_button_ && notification == BN_CLICKED) {
     OpenReadMePage();
   } else if (control == filter_switch_ && notification == BN_CLICKED) {
-    ShowOptions(AfterFilterClick(options_view_, CheckStateOf(filter_switch_)));
+    ShowOptions(AfterFilterChange(options_view_, CheckStateOf(filter_switch_)));
   } else if (control == paging_switch_ && notification == BN_CLICKED) {
-    ShowOptions(AfterPagingClick(options_view_, CheckStateOf(paging_switch_)));
+    ShowOptions(AfterPagingChange(options_view_, CheckStateOf(paging_switch_)));
   } else if (folder_list_ && control == folder_list_->handle() && notification == LBN_DBLCLK) {
     OpenHighlightedFolder();
   }
