@@ -1,7 +1,8 @@
 """Looks at Quillfold's window as a screen reader does, through AT-SPI.
 
 Usage: atspi_window.py frame             the top-level is a frame named by
-                                         its caption
+                                         its caption, where Label1 labels
+                                         the folder list
        atspi_window.py toggle 1|2        runs Check1's or Check2's Toggle
        atspi_window.py expect on|off on|off
                                          waits until the filter and the
@@ -74,6 +75,11 @@ def main(args):
     if args == ["frame"]:
         if top.getRole() != pyatspi.ROLE_FRAME:
             fail("the window's role is %s, not frame" % top.getRoleName())
+        label = next(c for c in controls(top) if c.name == "Step 1: choose a folder")
+        labelled = [r.getTarget(0) for r in label.getRelationSet()
+                    if r.getRelationType() == pyatspi.RELATION_LABEL_FOR]
+        if [(c.name, c.getRole()) for c in labelled] != [("Folders", pyatspi.ROLE_LIST)]:
+            fail("Label1 labels %s, not the folder list" % [c.name for c in labelled])
     elif len(args) == 2 and args[0] == "toggle":
         box = check_boxes(top)[int(args[1]) - 1]
         actions = box.queryAction()
