@@ -18,6 +18,7 @@ if [ -z "${QUILLFOLD_ON_PRIVATE_BUS:-}" ]; then
   # The accessibility bus's socket goes into the runtime folder: a private
   # one, away from the session's and from tests run beside this one.
   runtime=$(mktemp -d)
+  unset AT_SPI_BUS_ADDRESS
   status=0
   XDG_RUNTIME_DIR=$runtime QUILLFOLD_ON_PRIVATE_BUS=1 dbus-run-session -- "$0" "$@" || status=$?
   rm -rf "$runtime"
