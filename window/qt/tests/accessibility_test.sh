@@ -5,6 +5,8 @@
 # Check1's caption follows. Also checks that the window is a frame named by
 # its caption. Skipped (77) without pyatspi or dbus-run-session.
 # Usage: accessibility_test.sh PATH_TO_QUILLFOLD
+# With QUILLFOLD_SCREENSHOT=FILE.png set, it saves the screen after the
+# toggles (with ImageMagick's import).
 set -eu
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)

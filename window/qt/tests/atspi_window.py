@@ -52,14 +52,10 @@ def showing(control):
     return control.getState().contains(pyatspi.STATE_SHOWING)
 
 
-def look(top):
-    """What the window shows: Check1's caption and each named control's showing."""
-    shown = {c.name: showing(c) for c in controls(top)}
-    return check_boxes(top)[0].name, shown
-
-
 def differences(top, filter_on, paging_on):
-    caption, shown = look(top)
+    """How the window differs from showing the filter and paging as given."""
+    caption = check_boxes(top)[0].name
+    shown = {c.name: showing(c) for c in controls(top)}
     found = []
     if caption != FILTER_CAPTIONS[filter_on]:
         found.append("Check1 says %r" % caption)
