@@ -9,7 +9,9 @@
 # benchmarks: tree; the window's font: fonts-dejavu-core;
 # the package checks: dpkg-buildpackage with debhelper, lintian,
 # hardening-check from devscripts, file, autopkgtest and the window test's
-# xauth and python3-xlib, reprotest with faketime and diffoscope;
+# xauth and python3-xlib, reprotest with faketime and diffoscope; the
+# window's accessibility test: python3-pyatspi, at-spi2-core and a session
+# bus of its own (dbus-daemon's dbus-run-session);
 # the Windows build (preset windows): mingw-w64, NSIS, and Wine to run its
 # tests; its window's end-to-end test reads the clipboard through Tk
 # (python3-tk); its downloads are signed with osslsigncode, with a test
@@ -18,7 +20,7 @@ set -e
 cd "$(dirname "$0")/.."
 packages="g++ make clang clang-format libclang-rt-14-dev tree fonts-dejavu-core
   dpkg-dev debhelper lintian devscripts file autopkgtest xauth python3-xlib
-  reprotest faketime diffoscope-minimal
+  reprotest faketime diffoscope-minimal python3-pyatspi at-spi2-core dbus-daemon
   g++-mingw-w64-x86-64-posix nsis wine wine64 python3-tk osslsigncode openssl"
 missing=""
 for package in $packages; do

@@ -1,5 +1,6 @@
 #include "window/qt/main_window.h"
 
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -79,6 +80,14 @@ void Describe(QWidget* control, const char* name, const char* description) {
   control->setAccessibleDescription(QLatin1String(description));
 }
 
+// Qt presents a plain QWidget as a client area (AT-SPI "filler"), which a
+// screen reader does not announce; the window is a frame, named by its
+// caption.
+QAccessibleInterface* AccessibleWindow(const QString& class_name, QObject* object) {
+  if (class_name != QLatin1String(MainWindow::staticMetaObject.className())) return nullptr;
+  return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent, Disk& disk) : QWidget(parent), disk_(disk) {
@@ -103,6 +112,8 @@ void MainWindow::OpenGivenFolder(const std::string& folder) {
 }
 
 void MainWindow::CreateWindowProperties() {
+  // Qt ignores a factory installed again, by a second window.
+  QAccessible::installFactory(AccessibleWindow);
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(WindowCaption(PublisherHost()));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -138,7 +149,9 @@ void MainWindow::CreateFilterOption() {
   Describe(filter_switch_, nullptr, "Links only the file names that contain the filter text");
   Describe(filter_text_, "Filter text",
            "Only file names that contain this text get a link, for example .pdf");
-  connect(filter_switch_, &QCheckBox::clicked, this, &MainWindow::ShowOrHideFilterText);
+  // Every change of the box's state, not only a click: a screen reader's
+  // toggle action and the program set it without one.
+  connect(filter_switch_, &QCheckBox::stateChanged, this, &MainWindow::ShowOrHideFilterText);
 }
 
 void MainWindow::CreatePagingOption() {
@@ -152,7 +165,7 @@ void MainWindow::CreatePagingOption() {
            "Spreads the links over index1.html, index2.html and so on, and lists those pages in "
            "index.html");
   Describe(links_per_page_, "Links per page", "How many links each page holds");
-  connect(paging_switch_, &QCheckBox::clicked, this, &MainWindow::ShowOrHideLinksPerPage);
+  connect(paging_switch_, &QCheckBox::stateChanged, this, &MainWindow::ShowOrHideLinksPerPage);
 }
 
 void MainWindow::CreateLog() {
@@ -190,11 +203,11 @@ void MainWindow::RaiseOverlappedBoxes() {
 }
 
 void MainWindow::ShowOrHideFilterText() {
-  ShowOptions(AfterFilterClick(options_view_, CheckStateOf(filter_switch_)));
+  ShowOptions(AfterFilterChange(options_view_, CheckStateOf(filter_switch_)));
 }
 
 void MainWindow::ShowOrHideLinksPerPage() {
-  ShowOptions(AfterPagingClick(options_view_, CheckStateOf(paging_switch_)));
+  ShowOptions(AfterPagingChange(options_view_, CheckStateOf(paging_switch_)));
 }
 
 void MainWindow::ShowOptions(const OptionsView& view) {

@@ -9,14 +9,14 @@ OptionsView InitialOptionsView() {
           FormControl("Check1").text};
 }
 
-OptionsView AfterFilterClick(OptionsView view, CheckState state) {
+OptionsView AfterFilterChange(OptionsView view, CheckState state) {
   if (state == CheckState::kGrey) return view;
   view.filter_text_shown = IsOn(state);
   view.filter_caption = IsOn(state) ? kFilterOnCaption : kFilterOffCaption;
   return view;
 }
 
-OptionsView AfterPagingClick(OptionsView view, CheckState state) {
+OptionsView AfterPagingChange(OptionsView view, CheckState state) {
   if (state != CheckState::kGrey) view.links_per_page_shown = IsOn(state);
   return view;
 }

@@ -26,11 +26,12 @@ struct OptionsView {
 // As the window opens: both hidden, Check1 saying what a tick does.
 OptionsView InitialOptionsView();
 
-// After a click left Check1, or Check2, in `state`. A tick shows the
-// option's controls (and Check1 says what to type), a clear hides them; the
-// grey state changes nothing.
-OptionsView AfterFilterClick(OptionsView view, CheckState state);
-OptionsView AfterPagingClick(OptionsView view, CheckState state);
+// After Check1, or Check2, came to `state`, however it did: a click, a key,
+// a screen reader's action or the program. A tick shows the option's
+// controls (and Check1 says what to type), a clear hides them; the grey
+// state changes nothing.
+OptionsView AfterFilterChange(OptionsView view, CheckState state);
+OptionsView AfterPagingChange(OptionsView view, CheckState state);
 
 }  // namespace quillfold
 

@@ -3,8 +3,10 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/absolute_folder.h"
@@ -29,6 +31,9 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"QuillfoldForm1";
 constexpr int kIconResource = 1;
 constexpr UINT_PTR kLogTimer = 1;
+// The labels that name a control, each with the control it names.
+constexpr std::pair<std::string_view, std::string_view> kLabels[] = {{"Label1", "Dir1"},
+                                                                     {"Label5", "Text3"}};
 // What Windows shows of a run that holds up the end of the session.
 constexpr wchar_t kRunBlocksShutdown[] = L"Quillfold is writing link pages";
 
@@ -261,15 +266,23 @@ LRESULT Form1::Handle(UINT message, WPARAM w, LPARAM l) {
 }
 
 void Form1::CreateControls() {
-  // Tab visits the controls in the order they were made: the focus order
-  // first, then the labels, which never take the focus.
-  std::vector<const ControlLayout*> order;
-  for (std::string_view name : FocusOrder()) order.push_back(&FormControl(name));
-  for (const ControlLayout& control : FormControls()) {
-    if (control.focus_order == kNoFocus) order.push_back(&control);
+  // Tab visits the controls in the order they were made: the focus order,
+  // each label that names a control just before it, then the other labels,
+  // which never take the focus. Active Accessibility names a list or text box
+  // after the static control it finds first going back through that order
+  // ("Providing the Name Property", learn.microsoft.com).
+  std::vector<std::string_view> order;
+  for (std::string_view name : FocusOrder()) {
+    for (const auto& [label, named] : kLabels) {
+      if (named == name) order.push_back(label);
+    }
+    order.push_back(name);
   }
-  for (const ControlLayout* control : order) {
-    controls_[control->name] = CreateControl(*control, window_, instance_);
+  for (const ControlLayout& control : FormControls()) {
+    if (std::ranges::find(order, control.name) == order.end()) order.push_back(control.name);
+  }
+  for (std::string_view name : order) {
+    controls_[name] = CreateControl(FormControl(name), window_, instance_);
   }
   run_button_ = Control("Command1");
   read_me_button_ = Control("Command3");
@@ -277,6 +290,9 @@ void Form1::CreateControls() {
   filter_text_ = Control("Text2");
   paging_switch_ = Control("Check2");
   links_per_page_ = Control("Text3");
+  for (HWND box : {filter_switch_, paging_switch_}) {
+    SetWindowSubclass(box, SwitchProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
+  }
   folder_list_ = std::make_unique<FolderList>(Control("Dir1"), [this] { WaitForListing(); });
   log_box_ = std::make_unique<LogBox>(Control("Text1"), window_, kLogTimer);
 }
@@ -317,13 +333,31 @@ void Form1::OnCommand(int id, int notification, HWND control) {
     RunGeneration();
   } else if (control == read_me_button_ && notification == BN_CLICKED) {
     OpenReadMePage();
-  } else if (control == filter_switch_ && notification == BN_CLICKED) {
-    ShowOptions(AfterFilterClick(options_view_, CheckStateOf(filter_switch_)));
-  } else if (control == paging_switch_ && notification == BN_CLICKED) {
-    ShowOptions(AfterPagingClick(options_view_, CheckStateOf(paging_switch_)));
+  } else if ((control == filter_switch_ || control == paging_switch_) &&
+             notification == BN_CLICKED) {
+    // A click, the space bar, and a screen reader's default action, which
+    // posts BM_CLICK ("Check Box", MSAA UI Element Reference).
+    FollowSwitch(control);
   } else if (folder_list_ && control == folder_list_->handle() && notification == LBN_DBLCLK) {
     OpenHighlightedFolder();
   }
+}
+
+LRESULT CALLBACK Form1::SwitchProcedure(HWND box, UINT message, WPARAM w, LPARAM l, UINT_PTR id,
+                                        DWORD_PTR form) {
+  const LRESULT result = DefSubclassProc(box, message, w, l);
+  // BM_SETCHECK changes the state without BN_CLICKED: sent by the program
+  // or by another one, the options follow it all the same.
+  if (message == BM_SETCHECK) reinterpret_cast<Form1*>(form)->FollowSwitch(box);
+  // A subclass is removed before its window goes.
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(box, SwitchProcedure, id);
+  return result;
+}
+
+void Form1::FollowSwitch(HWND box) {
+  const CheckState state = CheckStateOf(box);
+  ShowOptions(box == filter_switch_ ? AfterFilterChange(options_view_, state)
+                                    : AfterPagingChange(options_view_, state));
 }
 
 void Form1::ShowOptions(const OptionsView& view) {

@@ -44,6 +44,9 @@ class Form1 {
 
  private:
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM w, LPARAM l);
+  // Check1's and Check2's own procedure, ahead of the button's.
+  static LRESULT CALLBACK SwitchProcedure(HWND box, UINT message, WPARAM w, LPARAM l, UINT_PTR id,
+                                          DWORD_PTR form);
   LRESULT Handle(UINT message, WPARAM w, LPARAM l);
 
   void CreateControls();
@@ -52,6 +55,8 @@ class Form1 {
 
   // The control named `name` in the drawing.
   HWND Control(std::string_view name) const;
+  // Shows what Check1 or Check2 (`box`) now asks for.
+  void FollowSwitch(HWND box);
   void ShowOptions(const OptionsView& view);
   void RunGeneration();
   // Holds the window while the folder list lists a folder.

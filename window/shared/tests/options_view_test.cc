@@ -14,7 +14,7 @@ TEST(OptionsViewTest, ATickShowsAClearHidesAndGreyChangesNothing) {
   const struct {
     const char* what;
     OptionsView before;
-    bool filter;  // Check1 clicked, else Check2.
+    bool filter;  // Check1 changed, else Check2.
     CheckState state;
     OptionsView after;
   } kCases[] = {
@@ -28,8 +28,9 @@ TEST(OptionsViewTest, ATickShowsAClearHidesAndGreyChangesNothing) {
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.what);
-    EXPECT_EQ(c.filter ? AfterFilterClick(c.before, c.state) : AfterPagingClick(c.before, c.state),
-              c.after);
+    EXPECT_EQ(
+        c.filter ? AfterFilterChange(c.before, c.state) : AfterPagingChange(c.before, c.state),
+        c.after);
   }
 }
 

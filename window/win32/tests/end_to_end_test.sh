@@ -4,13 +4,16 @@
 # ".pdf", press Step 2, and check the bytes the run wrote and the log, copied
 # from Text1 through the clipboard; then a links per page that is no number
 # must give the error box, the window carries on and Text1 keeps the log.
+# Last, options_check.exe sets the check boxes from outside the program.
 # Usage: end_to_end_test.sh WINE_RUN PREFIX PATH_TO_QUILLFOLD_EXE
+#        PATH_TO_OPTIONS_CHECK_EXE
 # (WINE_RUN PREFIX is the build's CMAKE_CROSSCOMPILING_EMULATOR.) With
 # QUILLFOLD_SCREENSHOT=FILE.png set, it saves the screen after the run.
 set -eu
 wine_run=$1
 prefix=$2-window
 program=$3
+options_check=$4
 work=$(mktemp -d)
 xvfb_pid=""
 app_pid=""
@@ -172,3 +175,7 @@ given_linked() {
 wait_until 20 given_linked || fail "the window started on '$given' did not link its file there"
 [ ! -e "$work/given/index1.html" ] || fail "the window wrote into 'given', not '$given'"
 echo "end-to-end: quillfold.exe started on a folder wrote its index1.html"
+
+# The check boxes set from outside, without a click: the options follow.
+"$wine" "$options_check" || fail "the options did not follow BM_SETCHECK and BM_CLICK"
+echo "end-to-end: the options followed the check boxes set from outside"
