@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto from_target = quillfold::testing::DecodeTarget(taken->target);
   const auto from_text = quillfold::testing::DecodeText(taken->text);
   if (!from_target || *from_target != name) std::abort();
-  if (!from_text || *from_text != quillfold::testing::ShownName(name)) std::abort();
+  if (!from_text || *from_text != quillfold::testing::ShownText(name)) std::abort();
   if (IsPlain(name) && (taken->target != name || taken->text != name)) std::abort();
   return 0;
 }

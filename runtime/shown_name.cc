@@ -43,4 +43,14 @@ void AppendShownName(std::string_view name, std::string& out) {
   out.append(name.substr(plain));
 }
 
+void AppendShownMessage(std::string_view message, std::string& out) {
+  for (std::size_t start = 0;;) {
+    const std::size_t end = message.find('\n', start);
+    AppendShownName(message.substr(start, end - start), out);
+    if (end == std::string_view::npos) return;
+    out += '\n';
+    start = end + 1;
+  }
+}
+
 }  // namespace quillfold

@@ -32,6 +32,10 @@ namespace quillfold {
 // NFC and NFD forms of one text show alike: that is how the name reads.
 void AppendShownName(std::string_view name, std::string& out);
 
+// A message that names files, such as an error's detail: each line as
+// AppendShownName shows a name, the line feeds between them kept.
+void AppendShownMessage(std::string_view message, std::string& out);
+
 // Whether the character `code_point` shows by its code.
 bool ShowsAsCode(char32_t code_point);
 

@@ -68,6 +68,12 @@ TEST(ShownNameTest, EachCharacterThatHidesOrReordersShowsAsItsCode) {
   }
 }
 
+TEST(ShownNameTest, AMessageKeepsItsLinesAndShowsEachAsAName) {
+  std::string shown;
+  AppendShownMessage("error 76\nC:\\a\rb\x1B\n", shown);
+  EXPECT_EQ(shown, "error 76\nC:\\a<U+000D>b<U+001B>\n");
+}
+
 TEST(ShownNameTest, AppendsAfterWhatIsThere) {
   std::string log = "first\n";
   AppendShownName("a\rb", log);

@@ -1,6 +1,9 @@
 #include "testing/link_record_decoder.h"
 
+#include <cstdio>
 #include <string_view>
+
+#include "platform/path.h"
 
 namespace quillfold::testing {
 namespace {
@@ -131,11 +134,10 @@ std::optional<std::string> DecodeText(std::string_view text) {
         if (c < '0' || c > '9') return std::nullopt;
         value = value * 10 + static_cast<char32_t>(c - '0');
       }
-      // Only what cannot stand as it is: controls, and characters past ASCII.
-      const bool control = value < 0x80 && IsControl(static_cast<unsigned char>(value));
-      const bool beyond_ascii =
-          value >= 0x80 && value <= 0x10FFFF && !(value >= 0xD800 && value <= 0xDFFF);
-      if (!control && !beyond_ascii) return std::nullopt;
+      // Only what cannot stand as it is: characters past ASCII.
+      if (value < 0xA0 || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+        return std::nullopt;
+      }
       AppendUtf8(name, value);
     } else {
       return std::nullopt;
@@ -144,22 +146,45 @@ std::optional<std::string> DecodeText(std::string_view text) {
   return name;
 }
 
-std::string ShownName(std::string_view name) {
+std::string ShownText(std::string_view name) {
+  // The characters shown by their code, as the user's manual lists them.
+  constexpr char32_t kByCode[][2] = {
+      {0x00, 0x1F},     {0x7F, 0x9F},     {0xAD, 0xAD},       {0x61C, 0x61C},
+      {0x180E, 0x180E}, {0x200B, 0x200F}, {0x2028, 0x202E},   {0x2060, 0x206F},
+      {0xFEFF, 0xFEFF}, {0xFFF9, 0xFFFB}, {0xE0000, 0xE007F},
+  };
   std::string shown;
   for (std::size_t i = 0; i < name.size();) {
     const std::size_t length = WellFormedLength(name.substr(i));
-    // C1 controls (U+0080 to U+009F, C2 80 to C2 9F) have no reference.
-    const bool c1_control =
-        length == 2 && name[i] == '\xC2' && static_cast<unsigned char>(name[i + 1]) <= 0x9F;
-    if (length == 0 || c1_control) {
+    if (length == 0) {
+      // A lone surrogate of a UTF-16 name is one character.
+      const bool surrogate = kNamesAreUtf16 && name.size() - i >= 3 && name[i] == '\xED' &&
+                             static_cast<unsigned char>(name[i + 1]) >= 0xA0;
       AppendUtf8(shown, 0xFFFD);
-      i += c1_control ? length : 1;
+      i += surrogate ? 3 : 1;
+      continue;
+    }
+    char32_t value = length == 1 ? static_cast<unsigned char>(name[i])
+                                 : static_cast<unsigned char>(name[i]) & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) value = (value << 6) | (name[i + k] & 0x3F);
+    bool by_code = false;
+    for (const auto& range : kByCode) by_code = by_code || (value >= range[0] && value <= range[1]);
+    if (by_code) {
+      char code[16];
+      std::snprintf(code, sizeof code, "<U+%04X>", static_cast<unsigned>(value));
+      shown += code;
     } else {
       shown += name.substr(i, length);
-      i += length;
     }
+    i += length;
   }
-  return shown;
+  std::string text;
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    const bool collapsed =
+        shown[i] == ' ' && (i == 0 || i + 1 == shown.size() || shown[i - 1] == ' ');
+    text += collapsed ? std::string_view("\xC2\xA0") : std::string_view(&shown[i], 1);
+  }
+  return text;
 }
 
 std::optional<DecodedRecord> TakeRecord(std::string_view& page) {
@@ -189,7 +214,7 @@ DecodedPage DecodePage(std::string_view page) {
   while (const auto record = TakeRecord(page)) {
     const auto from_target = DecodeTarget(record->target);
     const auto from_text = DecodeText(record->text);
-    if (!from_target || !from_text || ShownName(*from_target) != *from_text) {
+    if (!from_target || !from_text || ShownText(*from_target) != *from_text) {
       decoded.all_decoded = false;
     }
     decoded.names.push_back(from_target.value_or(record->target));

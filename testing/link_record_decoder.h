@@ -20,15 +20,17 @@ bool IsKeptInTarget(unsigned char byte);
 // Nothing for anything else (a raw blank, lowercase hex, an escaped kept byte).
 std::optional<std::string> DecodeTarget(std::string_view target);
 
-// The name behind a link text, as UTF-8: & < > " only as &amp; &lt; &gt;
-// &quot;, control bytes and characters outside ASCII only as &#N; in
-// decimal (not &#128; to &#159;, which HTML reads as windows-1252), every
-// other ASCII byte as it is; no byte outside ASCII.
+// The text a link shows, as UTF-8: & < > " only as &amp; &lt; &gt;
+// &quot;, characters outside ASCII only as &#N; in decimal (not &#128; to
+// &#159;, which HTML reads as windows-1252), every other ASCII byte as it
+// is, but for no control; no byte outside ASCII.
 std::optional<std::string> DecodeText(std::string_view text);
 
-// A name as its link text shows it: each byte that is not part of
-// well-formed UTF-8, and each C1 control character, replaced by U+FFFD.
-std::string ShownName(std::string_view name);
+// A name as its link text shows it: each control, direction control and
+// character drawn as nothing as its code (<U+202E>), each byte that is not
+// part of well-formed UTF-8 as U+FFFD, and each blank a browser would
+// collapse (at either end, or after another blank) as U+00A0.
+std::string ShownText(std::string_view name);
 
 // One record taken apart.
 struct DecodedRecord {

@@ -2,8 +2,10 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <string>
 #include <utility>
 
+#include "runtime/shown_name.h"
 #include "window/shared/form_layout.h"
 
 namespace quillfold {
@@ -20,8 +22,10 @@ void ReportError(QWidget* parent, const Error& error) {
   QMessageBox box(QMessageBox::Critical, QStringLiteral("Quillfold"),
                   QString::fromStdString(ErrorHeading(error.number(), error.text())),
                   QMessageBox::Ok, parent);
-  // The detail names a file by its bytes; decode them like the file system.
-  box.setInformativeText(QString::fromLocal8Bit(error.detail()));
+  // The detail names a file, whose name may hold any character.
+  std::string detail;
+  AppendShownMessage(error.detail(), detail);
+  box.setInformativeText(QString::fromStdString(detail));
   if (Capture()) {
     Capture()(box);
     return;

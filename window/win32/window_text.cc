@@ -18,7 +18,9 @@ std::wstring ShownName(std::string_view name) {
 }
 
 std::wstring ErrorBoxText(const Error& error) {
-  return ToWide(ErrorHeading(error.number(), error.text())) + L"\r\n\r\n" + ToWide(error.detail());
+  std::string detail;
+  AppendShownMessage(error.detail(), detail);
+  return ToWide(ErrorHeading(error.number(), error.text())) + L"\r\n\r\n" + ToWide(detail);
 }
 
 bool LessIgnoringCaseWide(const std::string& a, const std::string& b) {

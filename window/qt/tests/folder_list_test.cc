@@ -224,7 +224,7 @@ TEST_F(FolderListTest, AFolderGivenAtStartIsOpenedAsTheUserWouldOrReported) {
   }
 }
 
-TEST_F(FolderListTest, ControlCharactersInNamesShowAsPicturesOneFolderALine) {
+TEST_F(FolderListTest, ControlCharactersInNamesShowByTheirCodeOneFolderALine) {
   for (const char* name : {"project/cr\rdir", "project/nl\ndir",
                            "project/esc\x1b"
                            "dir"}) {
@@ -234,12 +234,12 @@ TEST_F(FolderListTest, ControlCharactersInNamesShowAsPicturesOneFolderALine) {
   FolderList list;
   list.resize(400, 600);
   list.show();
-  EXPECT_EQ(LastLines(list, 7), (QStringList{"project", "alpha", "Beta", "cr\u240ddir",
-                                             "esc\u241bdir", "gamma", "nl\u240adir"}));
+  EXPECT_EQ(LastLines(list, 7), (QStringList{"project", "alpha", "Beta", "cr<U+000D>dir",
+                                             "esc<U+001B>dir", "gamma", "nl<U+000A>dir"}));
   // The line stands for the folder's own name.
-  testing::DoubleClickLine(&list, "nl\u240adir");
+  testing::DoubleClickLine(&list, "nl<U+000A>dir");
   EXPECT_EQ(list.CurrentPath(), temp_ / "project/nl\ndir");
-  EXPECT_EQ(LastLines(list, 2), (QStringList{"project", "nl\u240adir"}));
+  EXPECT_EQ(LastLines(list, 2), (QStringList{"project", "nl<U+000A>dir"}));
 }
 
 }  // namespace

@@ -34,6 +34,8 @@ TEST(WindowTextTest, ErrorBoxGivesNumberTextAndDetail) {
   };
   const Case cases[] = {
       {Error(kPathNotFound, "C:\\gone"), L"Error 76: Path not found\r\n\r\nC:\\gone"},
+      {Error(kPathNotFound, "C:\\a\u202Eb\tc"),
+       L"Error 76: Path not found\r\n\r\nC:\\a<U+202E>b<U+0009>c"},
       {Error(kTypeMismatch, "links per page: abc"),
        L"Error 13: Type mismatch\r\n\r\nlinks per page: abc"},
       {Error(kCannotStartBrowser, "no browser opened C:\\\xc3\xa9\\readme.html"),
