@@ -33,6 +33,8 @@ TEST(ParseArgumentsTest, ReadsTheRunsSettings) {
       {{"--links-per-page=abc", "dir"}, false, "", false, "abc", "dir"},
       {{"--links-per-page", "-4", "dir"}, false, "", false, "-4", "dir"},
       {{"--", "-dir"}, false, "", false, "95", "-dir"},
+      {{"-0", "--", "--"}, false, "", false, "95", "--", true},
+      {{"--", "-h"}, false, "", false, "95", "-h"},
       {{"-"}, false, "", false, "95", "-"},
   };
   for (const auto& c : kCases) {
@@ -75,9 +77,24 @@ TEST(ParseArgumentsTest, RejectsMistakesWithAReason) {
 }
 
 TEST(ParseArgumentsTest, HelpAndVersionWinOverEverythingElse) {
-  EXPECT_EQ(Parse({"--help"}).action, Action::kHelp);
-  EXPECT_EQ(Parse({"dir", "--version"}).action, Action::kVersion);
-  EXPECT_EQ(Parse({"--filter", "--help", "dir"}).action, Action::kRun);
+  const struct {
+    std::vector<std::string_view> arguments;
+    Action action;
+  } kCases[] = {
+      {{"--help"}, Action::kHelp},
+      {{"-h"}, Action::kHelp},
+      {{"dir", "-h", "--bogus"}, Action::kHelp},
+      {{"dir", "--version"}, Action::kVersion},
+      // An option's value, and anything after "--", is never an option.
+      {{"--filter", "--help", "dir"}, Action::kRun},
+      {{"--links-per-page", "-h", "dir"}, Action::kRun},
+      {{"--", "-h"}, Action::kRun},
+      {{"--", "--version"}, Action::kRun},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(std::string(c.arguments.back()));
+    EXPECT_EQ(Parse(c.arguments).action, c.action);
+  }
 }
 
 TEST(ParseArgumentsTest, SlashQuestionMarkIsHelpOnWindowsOnly) {
