@@ -45,11 +45,11 @@ std::string UsageText() {
          "                         and list the pages in index.html\n"
          "  --links-per-page TEXT  links per page file (default 95), a number in the\n"
          "                         user's locale\n"
-         "  -0, --null             end each printed name with a NUL byte, not a newline\n" +
+         "  -0, --null             end each printed name with a NUL byte, not a newline\n"
+         "  --                     end the options, so that FOLDER may begin with -\n" +
          (kSlashQuestionMarkIsHelp ? "  /?, -h, --help         show this help\n"
                                    : "  -h, --help             show this help\n") +
-         "  --version              show the version\n"
-         "  --                     end the options, so that FOLDER may begin with -\n";
+         "  --version              show the version\n";
 }
 
 CommandLine ParseArguments(std::span<const std::string_view> arguments) {
