@@ -1,0 +1,46 @@
+#include "window/win32/window_arguments.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace quillfold {
+namespace {
+
+using Action = WindowArguments::Action;
+
+TEST(WindowArgumentsTest, HelpFolderAndMistakes) {
+  const struct {
+    std::vector<std::string> arguments;
+    Action action;
+    std::string folder;
+    std::string usage_error;
+  } cases[] = {
+      {{}, Action::kStart, "", ""},
+      {{"C:\\Photos"}, Action::kStart, "C:\\Photos", ""},
+      {{"-x"}, Action::kStart, "-x", ""},
+      {{"/?"}, Action::kHelp, "", ""},
+      {{"-h"}, Action::kHelp, "", ""},
+      {{"C:\\Photos", "--help"}, Action::kHelp, "", ""},
+      // After "--" every argument is a folder.
+      {{"--", "-h"}, Action::kStart, "-h", ""},
+      {{"--", "/?"}, Action::kStart, "/?", ""},
+      {{"C:\\Photos", "--"}, Action::kStart, "C:\\Photos", ""},
+      {{"--", "--"}, Action::kStart, "--", ""},
+      {{"--", "a", "b"}, Action::kUsageError, "", "more than one folder given"},
+      {{" "}, Action::kUsageError, "", "the folder is blank"},
+  };
+  for (const auto& c : cases) {
+    std::string trace;
+    for (const std::string& argument : c.arguments) trace += "[" + argument + "]";
+    SCOPED_TRACE(trace);
+    const WindowArguments parsed = ParseWindowArguments(c.arguments);
+    EXPECT_EQ(parsed.action, c.action);
+    EXPECT_EQ(parsed.folder, c.folder);
+    EXPECT_EQ(parsed.usage_error, c.usage_error);
+  }
+}
+
+}  // namespace
+}  // namespace quillfold
