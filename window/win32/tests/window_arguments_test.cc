@@ -27,9 +27,7 @@ TEST(WindowArgumentsTest, HelpFolderAndMistakes) {
       {{"--", "a", "--"}, Action::kUsageError, "", "more than one folder given"},
   };
   for (const auto& c : cases) {
-    std::string trace;
-    for (const std::string& argument : c.arguments) trace += "[" + argument + "]";
-    SCOPED_TRACE(trace);
+    SCOPED_TRACE(::testing::PrintToString(c.arguments));
     const WindowArguments parsed = ParseWindowArguments(c.arguments);
     EXPECT_EQ(parsed.action, c.action);
     EXPECT_EQ(parsed.folder, c.folder);
