@@ -32,7 +32,8 @@ CommandLine UsageError(std::string message) {
 
 std::string UsageText() {
   return std::string(
-             "Usage: quillfold-cli [--filter TEXT] [--paging] [--links-per-page TEXT] [-0] FOLDER\n"
+             "Usage: quillfold-cli [--filter TEXT] [--paging] [--links-per-page TEXT]\n"
+             "                     [-0|--null] [--] FOLDER\n"
              "\n"
              "Appends an HTML link record for every file directly in FOLDER to\n"
              "FOLDER") +
@@ -44,9 +45,10 @@ std::string UsageText() {
          "                         and list the pages in index.html\n"
          "  --links-per-page TEXT  links per page file (default 95), a number in the\n"
          "                         user's locale\n"
-         "  -0, --null             end each printed name with a NUL byte, not a newline\n" +
-         (kSlashQuestionMarkIsHelp ? "  /?, --help             show this help\n"
-                                   : "  --help                 show this help\n") +
+         "  -0, --null             end each printed name with a NUL byte, not a newline\n"
+         "  --                     end the options, so that FOLDER may begin with -\n" +
+         (kSlashQuestionMarkIsHelp ? "  /?, -h, --help         show this help\n"
+                                   : "  -h, --help             show this help\n") +
          "  --version              show the version\n";
 }
 
@@ -69,7 +71,7 @@ CommandLine ParseArguments(std::span<const std::string_view> arguments) {
       options_ended = true;
       continue;
     }
-    if (argument == "--help") return OnlyAction(CommandLine::Action::kHelp);
+    if (argument == "-h" || argument == "--help") return OnlyAction(CommandLine::Action::kHelp);
     if (argument == "--version") return OnlyAction(CommandLine::Action::kVersion);
     if (argument == "--paging") {
       command.paging_on = true;

@@ -23,8 +23,8 @@ struct CommandLine {
 };
 
 // Parses the arguments after the program name:
-//   [--filter TEXT] [--paging] [--links-per-page TEXT] [-0|--null] FOLDER
-// plus --help and --version. "--" ends the options, so a folder may start
+//   [--filter TEXT] [--paging] [--links-per-page TEXT] [-0|--null] [--] FOLDER
+// plus -h (--help) and --version. "--" ends the options, so a folder may start
 // with "-"; an option may also be written --name=TEXT.
 CommandLine ParseArguments(std::span<const std::string_view> arguments);
 

@@ -33,6 +33,8 @@ TEST(ParseArgumentsTest, ReadsTheRunsSettings) {
       {{"--links-per-page=abc", "dir"}, false, "", false, "abc", "dir"},
       {{"--links-per-page", "-4", "dir"}, false, "", false, "-4", "dir"},
       {{"--", "-dir"}, false, "", false, "95", "-dir"},
+      {{"-0", "--", "--"}, false, "", false, "95", "--", true},
+      {{"--", "-h"}, false, "", false, "95", "-h"},
       {{"-"}, false, "", false, "95", "-"},
   };
   for (const auto& c : kCases) {
@@ -76,6 +78,7 @@ TEST(ParseArgumentsTest, RejectsMistakesWithAReason) {
 
 TEST(ParseArgumentsTest, HelpAndVersionWinOverEverythingElse) {
   EXPECT_EQ(Parse({"--help"}).action, Action::kHelp);
+  EXPECT_EQ(Parse({"dir", "-h", "--bogus"}).action, Action::kHelp);
   EXPECT_EQ(Parse({"dir", "--version"}).action, Action::kVersion);
   EXPECT_EQ(Parse({"--filter", "--help", "dir"}).action, Action::kRun);
 }

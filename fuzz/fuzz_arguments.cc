@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   switch (command.action) {
     case CommandLine::Action::kHelp:
-      if (!Contains(arguments, "--help")) std::abort();
+      if (!Contains(arguments, "--help") && !Contains(arguments, "-h")) std::abort();
       return 0;
     case CommandLine::Action::kVersion:
       if (!Contains(arguments, "--version")) std::abort();

@@ -278,6 +278,7 @@ TEST(CliAnswerTest, AnswersVersionAndHelpWithCrLf) {
   EXPECT_TRUE(help.out.ends_with("show the version\r\n"));
   EXPECT_NE(help.out.find("FOLDER\\index1.html and"), std::string::npos) << help.out;
   EXPECT_EQ(RunCli({L"/?"}).out, help.out);
+  EXPECT_EQ(RunCli({L"-h"}).out, help.out);
 }
 
 // With a standard output that cannot be written every record is still

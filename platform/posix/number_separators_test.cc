@@ -10,8 +10,10 @@
 #include "runtime/number_text.h"
 #include "testing/number_rows.h"
 
-// The French locale's thousands separator, U+202F NARROW NO-BREAK SPACE.
+// The French locale's thousands separator, U+202F NARROW NO-BREAK SPACE,
+// and that of its legacy forms, U+00A0 NO-BREAK SPACE.
 #define NNBSP "\xE2\x80\xAF"
+#define NBSP "\xC2\xA0"
 
 namespace quillfold {
 namespace {
@@ -93,6 +95,24 @@ TEST_F(FrenchLocaleTest, ReadsNarrowNoBreakSpaceThousands) {
   CheckRows<std::int16_t>({{"32" NNBSP "767,4999", 32767}, {"32" NNBSP "767,5", 0, kOverflow},
                            {"-32" NNBSP "768,5", -32768}, {"2,5", 2}}, Int16);
   // clang-format on
+}
+
+// fr_FR is ISO-8859-1 and fr_FR@euro ISO-8859-15: both give the byte 0xA0,
+// which must be read as the no-break space it stands for in their set.
+TEST_F(LocaleTest, ReadsLegacyFrenchSeparatorsAsUnicode) {
+  for (const char* name : {"fr_FR", "fr_FR@euro"}) {
+    SCOPED_TRACE(name);
+    Use(name);
+    const NumberSeparators separators = NumberSeparators::FromCurrentLocale();
+    EXPECT_EQ(separators.decimal, ",");
+    EXPECT_EQ(separators.thousands, NBSP);
+    // clang-format off
+    CheckRows<double>({{"1 000", 1000}, {"1" NBSP "000", 1000}, {"1" NNBSP "000", 1000},
+                       {" -1 000 000,5 ", -1000000.5}}, Double);
+    CheckRejected({"1  000", "1" NBSP, "1 ,5", "1.000"}, separators);
+    CheckRows<std::int16_t>({{"32 767,4999", 32767}, {"32" NBSP "767,5", 0, kOverflow}}, Int16);
+    // clang-format on
+  }
 }
 
 }  // namespace

@@ -54,7 +54,9 @@ int main(int argc, char* argv[]) {
     return kExitNoDisplay;
   }
 
-  QApplication application(argc, argv);
+  // Qt keeps a reference to its argument count for the application's life.
+  int qt_argc = argc > 0 ? 1 + static_cast<int>(command.qt_argument_count) : 0;
+  QApplication application(qt_argc, argv);
   quillfold::DescribeApplication();
   quillfold::MainWindow window;
   window.ShowCentered();

@@ -68,14 +68,15 @@ bool IsJoinedQtOption(std::string_view argument) {
 }  // namespace
 
 std::string_view WindowUsageText() {
-  return "Usage: quillfold [--help] [--version] [Qt options] [FOLDER]\n"
+  return "Usage: quillfold [--help] [--version] [Qt options] [[--] FOLDER]\n"
          "\n"
          "Opens the Quillfold window on FOLDER, or in the current folder: pick a\n"
          "folder, press Step 2, and every file in that folder gets a link in its\n"
          "index1.html. quillfold-cli does the same from a command line or a script.\n"
          "\n"
-         "  --help     show this help\n"
-         "  --version  show the version\n"
+         "  -h, --help  show this help\n"
+         "  --version   show the version\n"
+         "  --          end the options, so that FOLDER may begin with -\n"
          "\n"
          "Qt's standard options, such as -platform NAME, -display NAME and\n"
          "-style NAME, are passed on to Qt.\n";
@@ -85,13 +86,16 @@ std::string_view WindowVersionText() { return "quillfold " QUILLFOLD_VERSION_TEX
 
 WindowArguments ParseWindowArguments(std::span<const std::string_view> arguments) {
   WindowArguments result;
+  result.qt_argument_count = arguments.size();
+  bool options_ended = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string_view argument = arguments[i];
-    if (argument == "--help" || argument == "-h") {
-      return OnlyAction(WindowArguments::Action::kHelp);
+    if (!options_ended && argument == "--") {
+      options_ended = true;
+      result.qt_argument_count = i;
+      continue;
     }
-    if (argument == "--version") return OnlyAction(WindowArguments::Action::kVersion);
-    if (argument.size() < 2 || argument[0] != '-') {
+    if (options_ended || argument.size() < 2 || argument[0] != '-') {
       if (!result.folder.empty()) return UsageError("more than one folder given");
       if (std::string mistake = FolderArgumentMistake(argument); !mistake.empty()) {
         return UsageError(std::move(mistake));
@@ -99,6 +103,10 @@ WindowArguments ParseWindowArguments(std::span<const std::string_view> arguments
       result.folder = argument;
       continue;
     }
+    if (argument == "--help" || argument == "-h") {
+      return OnlyAction(WindowArguments::Action::kHelp);
+    }
+    if (argument == "--version") return OnlyAction(WindowArguments::Action::kVersion);
     const std::string_view name = argument.starts_with("--") ? argument.substr(1) : argument;
     if (IsJoinedQtOption(name)) continue;
     const QtOption* option = FindQtOption(name);

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Runs the real quillfold where no display can be reached, as from a
 # terminal without a desktop or a CI job: it must say so on one line and
-# exit 1, not abort with a core dump; --help and --version must still work
+# exit 1, not abort with a core dump; -h, --help and --version must still work
 # (and exit 1, saying why, when their answer cannot be written), and a usage
 # mistake exits 2.
 # Usage: command_line_test.sh PATH_TO_QUILLFOLD
@@ -45,10 +45,17 @@ run 1 "$program" -display ":$number"
 expect_output err "quillfold: cannot open a display (no X server accepts a connection at :$number); $hint"
 
 run 0 "$program" --help
-[ "$(head -n 1 "$work/out")" = "Usage: quillfold [--help] [--version] [Qt options] [FOLDER]" ] ||
+[ "$(head -n 1 "$work/out")" = "Usage: quillfold [--help] [--version] [Qt options] [[--] FOLDER]" ] ||
   fail "--help printed: $(cat "$work/out")"
 grep -q -- "--version" "$work/out" || fail "--help does not mention --version"
 expect_output err ""
+mv "$work/out" "$work/help"
+run 0 "$program" -h
+expect_output out "$(cat "$work/help")"
+
+# After "--" an argument that looks like an option is the folder to open.
+run 1 "$program" -- -h
+expect_output err "quillfold: cannot open a display (DISPLAY is not set); $hint"
 
 run 0 "$program" --version
 expect_output out "quillfold 1.00"
@@ -74,7 +81,7 @@ for mistake in --bogus -x " "; do
     "quillfold: unknown option $mistake" | "quillfold: the folder is blank") ;;
     *) fail "$mistake gave: $(cat "$work/err")" ;;
   esac
-  [ "$(sed -n 2p "$work/err")" = "Usage: quillfold [--help] [--version] [Qt options] [FOLDER]" ] ||
+  [ "$(sed -n 2p "$work/err")" = "Usage: quillfold [--help] [--version] [Qt options] [[--] FOLDER]" ] ||
     fail "$mistake does not show the usage: $(cat "$work/err")"
 done
 

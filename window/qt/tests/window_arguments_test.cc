@@ -19,6 +19,7 @@ TEST(WindowArgumentsTest, OwnOptionsQtOptionsFolderAndMistakes) {
     std::string display;
     std::string usage_error;
     std::string folder = "";
+    std::size_t qt_argument_count = arguments.size();
   };
   const Case cases[] = {
       {{}, Action::kStart, "", "", ""},
@@ -55,6 +56,12 @@ TEST(WindowArgumentsTest, OwnOptionsQtOptionsFolderAndMistakes) {
       {{"a", "b"}, Action::kUsageError, "", "", "more than one folder given"},
       {{""}, Action::kUsageError, "", "", "the folder is an empty text"},
       {{"  "}, Action::kUsageError, "", "", "the folder is blank"},
+      // After "--" every argument is a folder, and Qt is given none of them.
+      {{"--", "-n"}, Action::kStart, "", "", "", "-n", 0},
+      {{"-style", "fusion", "--", "--help"}, Action::kStart, "", "", "", "--help", 2},
+      {{"--", "--"}, Action::kStart, "", "", "", "--", 0},
+      {{"--", "-reverse", "b"}, Action::kUsageError, "", "", "more than one folder given"},
+      {{"-h", "--"}, Action::kHelp, "", "", ""},
   };
   for (const Case& c : cases) {
     std::string trace;
@@ -66,6 +73,9 @@ TEST(WindowArgumentsTest, OwnOptionsQtOptionsFolderAndMistakes) {
     EXPECT_EQ(parsed.display, c.display);
     EXPECT_EQ(parsed.usage_error, c.usage_error);
     EXPECT_EQ(parsed.folder, c.folder);
+    if (c.action == Action::kStart) {
+      EXPECT_EQ(parsed.qt_argument_count, c.qt_argument_count);
+    }
   }
 }
 
