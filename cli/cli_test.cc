@@ -191,6 +191,34 @@ TEST(CliTest, PrintsNamesAsTheOutputNeedsThem) {
   }
 }
 
+// A number is typed in the terminal's character set: in fr_FR, ISO-8859-1,
+// the no-break space that groups digits is the byte 0xA0.
+TEST(CliTest, ReadsTheLinksPerPageInTheLocalesCharacterSet) {
+  const struct {
+    const char* locale;
+    std::string typed;
+  } kCases[] = {
+      {"fr_FR", "1 000"},
+      {"fr_FR",
+       "1\xA0"
+       "000"},
+      {"fr_FR@euro",
+       "1\xA0"
+       "000"},
+      {"fr_FR.UTF-8",
+       "1\xC2\xA0"
+       "000"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(std::string(c.locale) + " " + ::testing::PrintToString(c.typed));
+    const ScopedLocale locale(c.locale);
+    TempFolder folder;
+    WriteFile(folder / "a.txt", "");
+    const HostileResult result = RunCli({"--paging", "--links-per-page", c.typed, folder.path()});
+    EXPECT_EQ(result.exit_code, 0) << result.err;
+  }
+}
+
 // A message names the folder, whose path may hold any name: on a terminal
 // it shows as the names do; into a pipe its bytes stay.
 TEST(CliTest, AMessageOnATerminalShowsTheFoldersNameAsANameShows) {

@@ -28,7 +28,7 @@ class CommandLineInputs : public RunInputs {
 
   RunSettings Settings() override {
     return {folder_, command_.filter_on, command_.filter_text, command_.paging_on,
-            command_.links_per_page_text};
+            TypedText(command_.links_per_page_text)};
   }
   // Standard output starts empty, so there is nothing to clear.
   void Clear() override {}

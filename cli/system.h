@@ -19,6 +19,12 @@ namespace quillfold {
 // The program, given the arguments after its name; returns the exit status.
 int RunCommandLine(std::span<const std::string_view> arguments);
 
+// An argument that is typed text (the links per page) as UTF-8. A terminal
+// in a locale of an 8-bit character set passes what is typed in that set:
+// fr_FR's no-break space arrives as the byte 0xA0. Text that does not
+// convert stays as it is. (Windows passes arguments as UTF-16.)
+std::string TypedText(std::string_view argument);
+
 // Whether a write failed only because its reader went away (a pipe closed by
 // `| head`), which must not stop a run.
 bool IsReaderGone(int system_code);

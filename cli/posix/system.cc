@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <string_view>
 
+#include "platform/posix/locale_text.h"
+
 namespace quillfold {
 
 namespace {
@@ -20,6 +22,11 @@ Terminal TerminalOf(int descriptor) {
 }
 
 }  // namespace
+
+std::string TypedText(std::string_view argument) {
+  const std::string converted = InUtf8(argument, nl_langinfo(CODESET));
+  return converted.empty() ? std::string(argument) : converted;
+}
 
 bool IsReaderGone(int system_code) { return system_code == EPIPE; }
 

@@ -58,6 +58,8 @@ int WriteToFile(HANDLE file, std::string_view text) {
 
 }  // namespace
 
+std::string TypedText(std::string_view argument) { return std::string(argument); }
+
 bool IsReaderGone(int system_code) {
   return system_code == ERROR_BROKEN_PIPE || system_code == ERROR_NO_DATA;
 }
