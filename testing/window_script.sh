@@ -1,6 +1,21 @@
 # Sourced by the scripts that drive a real window (the end-to-end tests, the
 # screenshot script, the Win32 window benchmark). Needs the caller's scratch
-# folder in $work and its fail function.
+# folder in $work (start_work_folder makes one) and its fail function.
+
+# start_work_folder: makes the scratch folder $work and has it removed, and
+# the X server and the program the script started (xvfb_pid, app_pid)
+# ended, when the script ends.
+start_work_folder() {
+  work=$(mktemp -d)
+  xvfb_pid=""
+  app_pid=""
+  trap end_work_folder EXIT
+}
+end_work_folder() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
 
 # wait_until SECONDS COMMAND [ARGUMENT...]: runs COMMAND every tenth of a
 # second until it succeeds; returns 1 when SECONDS have passed without.

@@ -26,22 +26,13 @@ if [ -z "${QUILLFOLD_ON_PRIVATE_BUS:-}" ]; then
   rm -rf "$runtime"
   exit "$status"
 fi
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
 fail() {
   echo "accessibility: $*" >&2
   exit 1
 }
 
 . "$here/../../../testing/window_script.sh"
+start_work_folder
 start_xvfb
 # The accessibility bus, started before the program looks for it.
 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \

@@ -6,22 +6,13 @@
 # Usage: end_to_end_test.sh PATH_TO_QUILLFOLD
 set -eu
 program=$1
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
 fail() {
   echo "end-to-end: $*" >&2
   exit 1
 }
 
 . "$(dirname "$0")/../../../testing/window_script.sh"
+start_work_folder
 start_xvfb
 
 # The program starts in "parent", whose only visible sub-folder is "site".

@@ -11,16 +11,6 @@
 # Usage: live_run_test.sh PATH_TO_QUILLFOLD
 set -eu
 program=$1
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
 fail() {
   echo "live run: $*" >&2
   exit 1
@@ -28,6 +18,7 @@ fail() {
 
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../../testing/window_script.sh"
+start_work_folder
 . "$here/../../../testing/live_run.sh"
 start_xvfb
 

@@ -19,7 +19,6 @@
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
-#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -295,46 +294,6 @@ TEST(MainWindowTest, PagingBoxShowsAndHidesTheRowInOrderKeepingTheNumber) {
   testing::ClickCheckBox(check2);
   EXPECT_EQ(text3->text(), "12");
   EXPECT_EQ(check2->text(), caption);
-}
-
-TEST(MainWindowTest, OptionsFollowTheBoxesHoweverTheyChange) {
-  const struct {
-    const char* what;
-    std::function<void(QCheckBox*)> change;
-  } kWays[] = {
-      {"a screen reader's toggle",
-       [](QCheckBox* box) {
-         QAccessible::queryAccessibleInterface(box)->actionInterface()->doAction(
-             QAccessibleActionInterface::toggleAction());
-       }},
-      {"the program", [](QCheckBox* box) { box->setChecked(!box->isChecked()); }},
-  };
-  const QString on_caption = "type file type in box below, for example, .html or .txt or .doc";
-  for (const auto& way : kWays) {
-    SCOPED_TRACE(way.what);
-    MainWindow window;
-    testing::ShowActive(window);
-    auto* check1 = Find<QCheckBox>(window, "Check1");
-    auto* check2 = Find<QCheckBox>(window, "Check2");
-    const QString off_caption = check1->text();
-    const auto expect_shown = [&](bool filter, bool paging) {
-      EXPECT_EQ(check1->text(), filter ? on_caption : off_caption);
-      EXPECT_EQ(Find(window, "Text2")->isVisible(), filter);
-      for (const char* name : {"Label5", "Text3", "Label6"}) {
-        EXPECT_EQ(Find(window, name)->isVisible(), paging) << name;
-      }
-    };
-    way.change(check1);
-    way.change(check2);
-    expect_shown(true, true);
-    check1->setCheckState(Qt::PartiallyChecked);
-    check2->setCheckState(Qt::PartiallyChecked);
-    expect_shown(true, true);
-    way.change(check1);
-    expect_shown(false, true);
-    way.change(check2);
-    expect_shown(false, false);
-  }
 }
 
 // A folder "site" holding these files, opened in the window through its
