@@ -32,8 +32,9 @@ file(CONFIGURE OUTPUT ${quillfold_packaging_out}/quillfold.substvars
 set(QUILLFOLD_METAINFO "${quillfold_packaging_out}/${QUILLFOLD_APPSTREAM_ID}.metainfo.xml")
 configure_file(${PROJECT_SOURCE_DIR}/packaging/metainfo.xml.in ${QUILLFOLD_METAINFO} @ONLY)
 
-# Manual pages are installed compressed, as Debian's policy asks; -n leaves
-# out the name and time, so the same text gives the same bytes.
+# Manual pages and the user's manual are installed compressed, as Debian's
+# policy asks; -n leaves out the name and time, so the same text gives the
+# same bytes.
 set(quillfold_compressed "")
 function(quillfold_gzip input output)
   add_custom_command(OUTPUT ${output}
@@ -44,6 +45,7 @@ endfunction()
 foreach(page quillfold quillfold-cli)
   quillfold_gzip(${PROJECT_SOURCE_DIR}/packaging/man/${page}.1 ${quillfold_packaging_out}/${page}.1.gz)
 endforeach()
+quillfold_gzip(${PROJECT_SOURCE_DIR}/docs/manual.md ${quillfold_packaging_out}/manual.md.gz)
 
 # The icon theme's PNG sizes, drawn from the one SVG at build time.
 include(${PROJECT_SOURCE_DIR}/cmake/Icons.cmake)
@@ -81,9 +83,11 @@ endforeach()
 install(FILES ${quillfold_packaging_out}/quillfold.1.gz ${quillfold_packaging_out}/quillfold-cli.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 # The read-me button opens the installed page when there is no publisher's
-# site; the page shows the screenshot beside it.
+# site; the page shows the screenshot beside it. The manual pages point to
+# the user's manual beside them.
 set(quillfold_docdir ${CMAKE_INSTALL_DATAROOTDIR}/doc/quillfold)
-install(FILES ${QUILLFOLD_READ_ME_PAGE} ${QUILLFOLD_READ_ME_SCREENSHOT} DESTINATION ${quillfold_docdir})
+install(FILES ${QUILLFOLD_READ_ME_PAGE} ${QUILLFOLD_READ_ME_SCREENSHOT} ${quillfold_packaging_out}/manual.md.gz
+        DESTINATION ${quillfold_docdir})
 
 if(QUILLFOLD_BUILD_TESTS)
   add_test(NAME desktop_entry_validates
@@ -95,7 +99,7 @@ if(QUILLFOLD_BUILD_TESTS)
                    ${PROJECT_SOURCE_DIR}/debian/copyright)
   add_test(NAME manual_pages
            COMMAND ${PROJECT_SOURCE_DIR}/packaging/check-man.sh
-                   ${PROJECT_SOURCE_DIR}/runtime/error.h
+                   /usr/share/doc/quillfold/manual.md.gz
                    ${PROJECT_SOURCE_DIR}/packaging/man/quillfold.1 $<TARGET_FILE:quillfold>
                    ${PROJECT_SOURCE_DIR}/packaging/man/quillfold-cli.1 $<TARGET_FILE:quillfold-cli>)
 endif()

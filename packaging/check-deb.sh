@@ -44,6 +44,7 @@ contents)
 ./usr/share/doc-base/quillfold.quillfold
 ./usr/share/doc/quillfold/changelog.gz
 ./usr/share/doc/quillfold/copyright
+./usr/share/doc/quillfold/manual.md.gz
 ./usr/share/doc/quillfold/readme.html
 ./usr/share/doc/quillfold/screenshot.png
 ./usr/share/icons/hicolor/128x128/apps/quillfold.png
@@ -89,6 +90,9 @@ contents)
   grep -q '^ THE SOFTWARE IS PROVIDED "AS IS"' "$copyright" || fail "the copyright file lacks the licence"
   zcat "$root/usr/share/doc/quillfold/changelog.gz" | head -n 1 | grep -qF "quillfold ($version) " ||
     fail "the changelog's first entry is not for quillfold $version"
+  # The manual pages send their readers to the user's manual for the errors.
+  zcat "$root/usr/share/doc/quillfold/manual.md.gz" | grep -qx '## Error numbers' ||
+    fail "the user's manual holds no table of error numbers"
   desktop-file-validate "$root/usr/share/applications/quillfold.desktop"
   metainfo="$root/usr/share/metainfo/$appstream_id.metainfo.xml"
   appstreamcli validate --pedantic --no-net "$metainfo" >/dev/null ||
