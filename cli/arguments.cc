@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "platform/folder_argument.h"
-#include "platform/path.h"
+#include "runtime/folder_argument.h"
+#include "runtime/path.h"
 
 namespace quillfold {
 namespace {

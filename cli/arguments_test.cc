@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/path.h"
+#include "runtime/path.h"
 
 namespace quillfold {
 namespace {

@@ -10,7 +10,7 @@
 #include "cli/system.h"
 #include "cli/terminal_text.h"
 #include "generation/generate_indexes.h"
-#include "platform/absolute_folder.h"
+#include "runtime/absolute_folder.h"
 #include "runtime/error.h"
 
 namespace quillfold {

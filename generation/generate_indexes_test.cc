@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/path.h"
 #include "runtime/error.h"
+#include "runtime/path.h"
 #include "testing/fake_disk.h"
 #include "testing/fake_run_inputs.h"
 #include "testing/folder_snapshot.h"

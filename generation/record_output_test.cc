@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "generation/link_record.h"
-#include "platform/path.h"
 #include "runtime/error.h"
+#include "runtime/path.h"
 #include "testing/fake_disk.h"
 #include "testing/fake_run_inputs.h"
 #include "testing/system_values.h"

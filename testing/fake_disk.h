@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/path.h"
 #include "runtime/disk.h"
+#include "runtime/path.h"
 #include "testing/system_values.h"
 
 namespace quillfold::testing {

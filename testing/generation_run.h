@@ -6,8 +6,8 @@
 
 #include "generation/generate_indexes.h"
 #include "generation/link_record.h"
-#include "listing/list_folder_files.h"
 #include "runtime/error.h"
+#include "runtime/list_folder_files.h"
 #include "testing/fake_run_inputs.h"
 
 namespace quillfold::testing {

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "generation/link_record.h"
-#include "listing/list_folder_files.h"
 #include "platform/windows/wide_text.h"
 #include "runtime/error.h"
 #include "runtime/folder.h"
+#include "runtime/list_folder_files.h"
 #include "testing/temp_folder.h"
 
 namespace quillfold {

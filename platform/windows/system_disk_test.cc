@@ -14,12 +14,12 @@
 #include <vector>
 
 #include "generation/generate_indexes.h"
-#include "listing/list_folder_files.h"
 #include "platform/windows/reparse_tags.h"
 #include "platform/windows/wide_text.h"
 #include "runtime/disk.h"
 #include "runtime/error.h"
 #include "runtime/folder.h"
+#include "runtime/list_folder_files.h"
 #include "testing/fake_run_inputs.h"
 #include "testing/folder_snapshot.h"
 #include "testing/generation_run.h"

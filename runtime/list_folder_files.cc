@@ -1,4 +1,4 @@
-#include "listing/list_folder_files.h"
+#include "runtime/list_folder_files.h"
 
 #include "runtime/error.h"
 

@@ -1,10 +1,10 @@
-#ifndef QUILLFOLD_LISTING_LIST_FOLDER_FILES_H_
-#define QUILLFOLD_LISTING_LIST_FOLDER_FILES_H_
+#ifndef QUILLFOLD_RUNTIME_LIST_FOLDER_FILES_H_
+#define QUILLFOLD_RUNTIME_LIST_FOLDER_FILES_H_
 
 #include <string>
 
-#include "listing/file_name_list.h"
 #include "runtime/disk.h"
+#include "runtime/file_name_list.h"
 #include "runtime/folder.h"
 
 namespace quillfold {
@@ -26,4 +26,4 @@ FileNameList ListSubfolders(const std::string& folder, Disk& disk = SystemDisk()
 
 }  // namespace quillfold
 
-#endif  // QUILLFOLD_LISTING_LIST_FOLDER_FILES_H_
+#endif  // QUILLFOLD_RUNTIME_LIST_FOLDER_FILES_H_
