@@ -17,10 +17,6 @@ FileNameList ListEntries(const Folder& folder, EntryKind kind) {
 
 FileNameList ListFolderFiles(const Folder& folder) { return ListEntries(folder, EntryKind::kFile); }
 
-FileNameList ListFolderFiles(const std::string& folder, Disk& disk) {
-  return ListEntries(Folder(disk, folder), EntryKind::kFile);
-}
-
 FileNameList ListSubfolders(const std::string& folder, Disk& disk) {
   return ListEntries(Folder(disk, folder), EntryKind::kFolder);
 }

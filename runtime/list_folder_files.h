@@ -17,7 +17,6 @@ namespace quillfold {
 // A path that names no folder raises error 76 (Path not found); a folder that
 // cannot be read raises its file error.
 FileNameList ListFolderFiles(const Folder& folder);
-FileNameList ListFolderFiles(const std::string& folder, Disk& disk = SystemDisk());
 
 // The names of the folders directly in `folder`, "." and ".." left out, in
 // the order the system enumerates them; a symbolic link to a folder counts
