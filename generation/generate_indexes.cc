@@ -43,12 +43,11 @@ struct PageCounters {
 
 }  // namespace
 
-void GenerateIndexes(RunInputs& inputs, Disk& disk) {
-  const RunSettings settings = inputs.Settings();
+void GenerateIndexes(const RunSettings& settings, RunLog& log, Disk& disk) {
   // The number is checked before anything changes, paging on or off.
   TextToInt16(settings.links_per_page_text);
 
-  inputs.Clear();
+  log.Clear();
   // Everything happens in the folder as it was opened here, and no other
   // run writes in it meanwhile.
   Folder folder(disk, settings.folder_path);
@@ -61,7 +60,7 @@ void GenerateIndexes(RunInputs& inputs, Disk& disk) {
 
   PageCounters counters;
   std::int16_t last_page = 0;  // The highest page that received a record.
-  RecordOutput pages(folder, &inputs);
+  RecordOutput pages(folder, &log);
   std::string page_name = PageFileName(counters.page);
   for (std::size_t index = 0; index < names.size(); ++index) {
     const std::string_view name = names[index];

@@ -11,7 +11,7 @@
 
 #include "generation/generate_indexes.h"
 #include "runtime/error.h"
-#include "testing/fake_run_inputs.h"
+#include "testing/fake_run.h"
 #include "testing/folder_snapshot.h"
 #include "testing/generation_run.h"
 #include "testing/temp_folder.h"
@@ -20,7 +20,7 @@
 namespace quillfold {
 namespace {
 
-using testing::FakeRunInputs;
+using testing::FakeRun;
 using testing::Grown;
 using testing::ListingOrder;
 using testing::Log;
@@ -65,12 +65,12 @@ TEST(GenerateIndexesPosixTest, APageFileThatIsNoRegularFileFailsOnItsEntry) {
     c.make(folder + "/index2.html");
     const std::vector<std::string> order = ListingOrder(folder);
     const Files before = SnapshotFolder(folder);
-    FakeRunInputs inputs;
-    inputs.folder_path = folder;
-    inputs.paging_on = true;
-    inputs.links_per_page_text = "2";
+    FakeRun inputs;
+    inputs.settings.folder_path = folder;
+    inputs.settings.paging_on = true;
+    inputs.settings.links_per_page_text = "2";
     try {
-      GenerateIndexes(inputs);
+      GenerateIndexes(inputs.settings, inputs, SystemDisk());
       ADD_FAILURE() << "no error raised";
     } catch (const Error& error) {
       EXPECT_EQ(error.number(), 75);
@@ -99,10 +99,10 @@ TEST(GenerateIndexesPosixTest, PermissionFaultsAsAnUnprivilegedUser) {
     WriteFile(folder / "a", "old");
     chmod(folder.path().c_str(), c.mode);
     const std::string result = testing::RunUnprivileged([&] {
-      FakeRunInputs inputs;
-      inputs.folder_path = folder.path();
-      inputs.filter_text = "a";
-      inputs.filter_on = true;
+      FakeRun inputs;
+      inputs.settings.folder_path = folder.path();
+      inputs.settings.filter_text = "a";
+      inputs.settings.filter_on = true;
       return std::to_string(RunGeneration(inputs)) + "|" + inputs.log;
     });
     EXPECT_EQ(result, std::to_string(c.number) + "|" + c.log);

@@ -9,7 +9,7 @@
 #include "runtime/error.h"
 #include "runtime/path.h"
 #include "testing/fake_disk.h"
-#include "testing/fake_run_inputs.h"
+#include "testing/fake_run.h"
 #include "testing/folder_snapshot.h"
 #include "testing/generation_run.h"
 #include "testing/system_values.h"
@@ -18,7 +18,7 @@
 namespace quillfold {
 namespace {
 
-using testing::FakeRunInputs;
+using testing::FakeRun;
 using testing::Grown;
 using testing::ListingOrder;
 using testing::Log;
@@ -41,9 +41,9 @@ class GenerateIndexesTest : public ::testing::Test {
   void MakeFiles(const std::vector<std::string>& names) {
     for (const std::string& name : names) WriteFile(folder_ / name, "content of " + name);
   }
-  FakeRunInputs Inputs() {
-    FakeRunInputs inputs;
-    inputs.folder_path = folder_.path();
+  FakeRun Inputs() {
+    FakeRun inputs;
+    inputs.settings.folder_path = folder_.path();
     return inputs;
   }
 
@@ -55,8 +55,8 @@ TEST_F(GenerateIndexesTest, LinksEveryFileInListingOrderOnOnePage) {
   testing::MakeFolder(folder_ / "sub");
   const std::vector<std::string> order = ListingOrder(folder_.path());
   const Files before = SnapshotFolder(folder_.path());
-  FakeRunInputs inputs = Inputs();
-  inputs.links_per_page_text = "3";  // Ignored with paging off.
+  FakeRun inputs = Inputs();
+  inputs.settings.links_per_page_text = "3";  // Ignored with paging off.
   ASSERT_EQ(RunGeneration(inputs), 0);
   EXPECT_EQ(inputs.log, Log(order));
   EXPECT_EQ(SnapshotFolder(folder_.path()), Grown(before, {{"index1.html", Records(order)}}));
@@ -82,9 +82,9 @@ TEST_F(GenerateIndexesTest, FilterKeepsNamesContainingTheTextCaseSensitively) {
     for (const std::string& name : ListingOrder(folder_.path())) {
       if (std::find(c.kept.begin(), c.kept.end(), name) != c.kept.end()) expected.push_back(name);
     }
-    FakeRunInputs inputs = Inputs();
-    inputs.filter_on = c.filter_on;
-    inputs.filter_text = c.filter_text;
+    FakeRun inputs = Inputs();
+    inputs.settings.filter_on = c.filter_on;
+    inputs.settings.filter_text = c.filter_text;
     ASSERT_EQ(RunGeneration(inputs), 0);
     EXPECT_EQ(inputs.log, Log(expected));
     EXPECT_EQ(ReadFile(folder_ / "index1.html"), Records(expected));
@@ -105,10 +105,10 @@ TEST_F(GenerateIndexesTest, PagingSpreadsRecordsAndListsTheWrittenPages) {
     TempFolder folder;
     for (int i = 0; i < c.files; ++i) WriteFile(folder / ("f" + std::to_string(i)), "");
     const std::vector<std::string> order = ListingOrder(folder.path());
-    FakeRunInputs inputs;
-    inputs.folder_path = folder.path();
-    inputs.paging_on = true;
-    inputs.links_per_page_text = c.links_per_page;
+    FakeRun inputs;
+    inputs.settings.folder_path = folder.path();
+    inputs.settings.paging_on = true;
+    inputs.settings.links_per_page_text = c.links_per_page;
     ASSERT_EQ(RunGeneration(inputs), 0);
 
     Files expected = SnapshotFolder(folder.path());
@@ -129,9 +129,9 @@ TEST_F(GenerateIndexesTest, PagingSpreadsRecordsAndListsTheWrittenPages) {
 TEST_F(GenerateIndexesTest, RunsTwiceByAppendingAfterOldContent) {
   MakeFiles({"a.txt"});
   WriteFile(folder_ / "index.html", "no line end");
-  FakeRunInputs inputs = Inputs();
-  inputs.paging_on = true;
-  inputs.links_per_page_text = "1";
+  FakeRun inputs = Inputs();
+  inputs.settings.paging_on = true;
+  inputs.settings.links_per_page_text = "1";
   ASSERT_EQ(RunGeneration(inputs), 0);
   // The second run also links what the first one wrote.
   const std::vector<std::string> second_order = ListingOrder(folder_.path());
@@ -154,9 +154,9 @@ TEST_F(GenerateIndexesTest, RunsTwiceByAppendingAfterOldContent) {
 TEST_F(GenerateIndexesTest, AFolderWithoutFilesGetsNoRecordAndNoLogLine) {
   testing::MakeFolder(folder_ / "sub");
   for (const bool filter_on : {false, true}) {
-    FakeRunInputs inputs = Inputs();
-    inputs.filter_on = filter_on;
-    inputs.paging_on = true;
+    FakeRun inputs = Inputs();
+    inputs.settings.filter_on = filter_on;
+    inputs.settings.paging_on = true;
     ASSERT_EQ(RunGeneration(inputs), 0);
     EXPECT_EQ(inputs.log, "");
     EXPECT_EQ(SnapshotFolder(folder_.path()), Files{});
@@ -173,9 +173,9 @@ TEST_F(GenerateIndexesTest, ALinksPerPageTextThatIsNoSmallNumberChangesNothing) 
   for (const auto& c : kCases) {
     for (const bool paging_on : {false, true}) {
       SCOPED_TRACE(c.text + (paging_on ? " paging on" : " paging off"));
-      FakeRunInputs inputs = Inputs();
-      inputs.paging_on = paging_on;
-      inputs.links_per_page_text = c.text;
+      FakeRun inputs = Inputs();
+      inputs.settings.paging_on = paging_on;
+      inputs.settings.links_per_page_text = c.text;
       EXPECT_EQ(RunGeneration(inputs), c.number);
       EXPECT_EQ(inputs.log, "previous log\r\n");
       EXPECT_EQ(SnapshotFolder(folder_.path()), before);
@@ -185,9 +185,9 @@ TEST_F(GenerateIndexesTest, ALinksPerPageTextThatIsNoSmallNumberChangesNothing) 
 
 TEST_F(GenerateIndexesTest, AMissingFolderIsNotFoundAfterTheLogIsCleared) {
   for (const bool filter_on : {false, true}) {
-    FakeRunInputs inputs = Inputs();
-    inputs.folder_path = folder_ / "gone";
-    inputs.filter_on = filter_on;
+    FakeRun inputs = Inputs();
+    inputs.settings.folder_path = folder_ / "gone";
+    inputs.settings.filter_on = filter_on;
     EXPECT_EQ(RunGeneration(inputs), 76);
     EXPECT_EQ(inputs.log, "");
   }
@@ -202,12 +202,12 @@ TEST(GenerateIndexesOverflowTest, ALinkCounterOverflowKeepsTheRecordBeforeIt) {
   disk.AddFolder(std::string(testing::kSiteFolder), names);
   disk.AddFolder(std::string(testing::kSiteFolder),
                  {"zzz-skipped"});  // Filtered out: it takes no place.
-  FakeRunInputs inputs;
-  inputs.folder_path = testing::kSiteFolder;
-  inputs.filter_on = true;
-  inputs.filter_text = "n";
-  inputs.paging_on = true;
-  inputs.links_per_page_text = "0";
+  FakeRun inputs;
+  inputs.settings.folder_path = testing::kSiteFolder;
+  inputs.settings.filter_on = true;
+  inputs.settings.filter_text = "n";
+  inputs.settings.paging_on = true;
+  inputs.settings.links_per_page_text = "0";
   EXPECT_EQ(RunGeneration(inputs, disk), 6);
   // The counter passes 32767 only after the 32767th record was written.
   // (Compared as booleans: a diff of such long texts would take ages.)
@@ -221,10 +221,10 @@ TEST(GenerateIndexesOverflowTest, APageNumberOverflowKeepsTheRecordBeforeIt) {
   for (int i = 0; i < 32767; ++i) names.push_back("f" + std::to_string(i));
   testing::FakeDisk disk;
   disk.AddFolder(std::string(testing::kRootFolder), names);
-  FakeRunInputs inputs;
-  inputs.folder_path = testing::kRootFolder;
-  inputs.paging_on = true;
-  inputs.links_per_page_text = "1";
+  FakeRun inputs;
+  inputs.settings.folder_path = testing::kRootFolder;
+  inputs.settings.paging_on = true;
+  inputs.settings.links_per_page_text = "1";
   EXPECT_EQ(RunGeneration(inputs, disk), 6);
   EXPECT_EQ(disk.files[std::string(testing::kRootFolder) + "index32767.html"],
             Records({names.back()}));

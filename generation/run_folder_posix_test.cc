@@ -16,7 +16,7 @@
 
 #include "generation/generate_indexes.h"
 #include "runtime/error.h"
-#include "testing/fake_run_inputs.h"
+#include "testing/fake_run.h"
 #include "testing/folder_snapshot.h"
 #include "testing/generation_run.h"
 #include "testing/temp_folder.h"
@@ -24,7 +24,7 @@
 namespace quillfold {
 namespace {
 
-using testing::FakeRunInputs;
+using testing::FakeRun;
 using testing::FirstDifference;
 using testing::FolderBytes;
 using testing::Grown;
@@ -123,10 +123,10 @@ TEST(RunFolderTest, AFolderMovedAwayDuringTheRunKeepsEveryPage) {
       const FolderBytes before = SnapshotFolder(base / "folder");
       const FolderBytes other_before = SnapshotFolder(base / "other");
       StrikingDisk disk(run.page, [&] { move.move(base); });
-      FakeRunInputs inputs;
-      inputs.folder_path = base / "folder";
-      inputs.paging_on = run.paging_on;
-      inputs.links_per_page_text = "2";
+      FakeRun inputs;
+      inputs.settings.folder_path = base / "folder";
+      inputs.settings.paging_on = run.paging_on;
+      inputs.settings.links_per_page_text = "2";
       ASSERT_EQ(testing::RunGeneration(inputs, disk), 0);
       ASSERT_TRUE(disk.struck());
 
@@ -148,22 +148,22 @@ TEST(RunFolderTest, ASecondRunInTheSameFolderFailsAtOnceAndWritesNothing) {
   for (const char* name : {"a", "b", "c"}) WriteFile(folder / name, name);
   const std::vector<std::string> order = ListingOrder(folder.path());
   const FolderBytes before = SnapshotFolder(folder.path());
-  FakeRunInputs second;
-  second.folder_path = folder.path();
-  second.paging_on = true;
+  FakeRun second;
+  second.settings.folder_path = folder.path();
+  second.settings.paging_on = true;
   int second_error = 0;
   std::string second_detail;
   StrikingDisk disk("index1.html", [&] {
     try {
-      GenerateIndexes(second);
+      GenerateIndexes(second.settings, second, SystemDisk());
     } catch (const Error& error) {
       second_error = error.number();
       second_detail = error.detail();
     }
   });
-  FakeRunInputs first;
-  first.folder_path = folder.path();
-  first.paging_on = true;
+  FakeRun first;
+  first.settings.folder_path = folder.path();
+  first.settings.paging_on = true;
   ASSERT_EQ(testing::RunGeneration(first, disk), 0);
 
   EXPECT_EQ(second_error, 70);
@@ -174,8 +174,8 @@ TEST(RunFolderTest, ASecondRunInTheSameFolderFailsAtOnceAndWritesNothing) {
                             SnapshotFolder(folder.path())),
             "");
   // The lock ends with the run.
-  FakeRunInputs third;
-  third.folder_path = folder.path();
+  FakeRun third;
+  third.settings.folder_path = folder.path();
   EXPECT_EQ(testing::RunGeneration(third), 0);
 }
 

@@ -11,6 +11,7 @@
 #include <ntstatus.h>
 #include <winternl.h>
 
+#include <cstdint>
 #include <cstring>
 #include <deque>
 #include <map>
@@ -26,7 +27,7 @@
 #include "runtime/error.h"
 #include "runtime/folder.h"
 #include "runtime/list_folder_files.h"
-#include "testing/fake_run_inputs.h"
+#include "testing/fake_run.h"
 #include "testing/folder_snapshot.h"
 #include "testing/generation_run.h"
 #include "testing/temp_folder.h"
@@ -89,10 +90,10 @@ struct AnsweringCalls : WindowsCalls {
 // its error number, 0 when it succeeded; `folder` then holds what it left.
 int RunOver(const std::string& folder, AnsweringCalls& calls) {
   for (const char* name : {"a", "b", "c"}) testing::WriteFile(folder + "\\" + name, name);
-  testing::FakeRunInputs inputs;
-  inputs.folder_path = folder;
-  inputs.paging_on = true;
-  inputs.links_per_page_text = "2";
+  testing::FakeRun inputs;
+  inputs.settings.folder_path = folder;
+  inputs.settings.paging_on = true;
+  inputs.settings.links_per_page_text = "2";
   return testing::RunGeneration(inputs, *MakeWindowsDisk(calls));
 }
 
@@ -205,7 +206,8 @@ TEST(DocumentedAnswersTest, RunLocksAndStatusUseTheWholeFileId) {
     EXPECT_EQ(calls.mutexes.size(), 2u);
     for (const std::wstring& name : calls.mutexes) EXPECT_EQ(name.find(L'!'), name.npos);
     FileStatus status;
-    ASSERT_EQ(disk->Status(a.handle(), status), 0);
+    // To Windows a folder's handle is a file's: Status reads the folder's id.
+    ASSERT_EQ(disk->Status(FileHandle{static_cast<std::intptr_t>(a.handle())}, status), 0);
     EXPECT_EQ(status.id.high, c.high_a);
   }
 }
