@@ -66,11 +66,11 @@ TEST(GenerateIndexesPosixTest, APageFileThatIsNoRegularFileFailsOnItsEntry) {
     const std::vector<std::string> order = ListingOrder(folder);
     const Files before = SnapshotFolder(folder);
     FakeRun inputs;
-    inputs.settings.folder_path = folder;
-    inputs.settings.paging_on = true;
-    inputs.settings.links_per_page_text = "2";
+    inputs.folder_path = folder;
+    inputs.paging_on = true;
+    inputs.links_per_page_text = "2";
     try {
-      GenerateIndexes(inputs.settings, inputs, SystemDisk());
+      GenerateIndexes(inputs, inputs, SystemDisk());
       ADD_FAILURE() << "no error raised";
     } catch (const Error& error) {
       EXPECT_EQ(error.number(), 75);
@@ -100,9 +100,9 @@ TEST(GenerateIndexesPosixTest, PermissionFaultsAsAnUnprivilegedUser) {
     chmod(folder.path().c_str(), c.mode);
     const std::string result = testing::RunUnprivileged([&] {
       FakeRun inputs;
-      inputs.settings.folder_path = folder.path();
-      inputs.settings.filter_text = "a";
-      inputs.settings.filter_on = true;
+      inputs.folder_path = folder.path();
+      inputs.filter_text = "a";
+      inputs.filter_on = true;
       return std::to_string(RunGeneration(inputs)) + "|" + inputs.log;
     });
     EXPECT_EQ(result, std::to_string(c.number) + "|" + c.log);

@@ -43,7 +43,7 @@ class GenerateIndexesTest : public ::testing::Test {
   }
   FakeRun Inputs() {
     FakeRun inputs;
-    inputs.settings.folder_path = folder_.path();
+    inputs.folder_path = folder_.path();
     return inputs;
   }
 
@@ -56,7 +56,7 @@ TEST_F(GenerateIndexesTest, LinksEveryFileInListingOrderOnOnePage) {
   const std::vector<std::string> order = ListingOrder(folder_.path());
   const Files before = SnapshotFolder(folder_.path());
   FakeRun inputs = Inputs();
-  inputs.settings.links_per_page_text = "3";  // Ignored with paging off.
+  inputs.links_per_page_text = "3";  // Ignored with paging off.
   ASSERT_EQ(RunGeneration(inputs), 0);
   EXPECT_EQ(inputs.log, Log(order));
   EXPECT_EQ(SnapshotFolder(folder_.path()), Grown(before, {{"index1.html", Records(order)}}));
@@ -83,8 +83,8 @@ TEST_F(GenerateIndexesTest, FilterKeepsNamesContainingTheTextCaseSensitively) {
       if (std::find(c.kept.begin(), c.kept.end(), name) != c.kept.end()) expected.push_back(name);
     }
     FakeRun inputs = Inputs();
-    inputs.settings.filter_on = c.filter_on;
-    inputs.settings.filter_text = c.filter_text;
+    inputs.filter_on = c.filter_on;
+    inputs.filter_text = c.filter_text;
     ASSERT_EQ(RunGeneration(inputs), 0);
     EXPECT_EQ(inputs.log, Log(expected));
     EXPECT_EQ(ReadFile(folder_ / "index1.html"), Records(expected));
@@ -106,9 +106,9 @@ TEST_F(GenerateIndexesTest, PagingSpreadsRecordsAndListsTheWrittenPages) {
     for (int i = 0; i < c.files; ++i) WriteFile(folder / ("f" + std::to_string(i)), "");
     const std::vector<std::string> order = ListingOrder(folder.path());
     FakeRun inputs;
-    inputs.settings.folder_path = folder.path();
-    inputs.settings.paging_on = true;
-    inputs.settings.links_per_page_text = c.links_per_page;
+    inputs.folder_path = folder.path();
+    inputs.paging_on = true;
+    inputs.links_per_page_text = c.links_per_page;
     ASSERT_EQ(RunGeneration(inputs), 0);
 
     Files expected = SnapshotFolder(folder.path());
@@ -130,8 +130,8 @@ TEST_F(GenerateIndexesTest, RunsTwiceByAppendingAfterOldContent) {
   MakeFiles({"a.txt"});
   WriteFile(folder_ / "index.html", "no line end");
   FakeRun inputs = Inputs();
-  inputs.settings.paging_on = true;
-  inputs.settings.links_per_page_text = "1";
+  inputs.paging_on = true;
+  inputs.links_per_page_text = "1";
   ASSERT_EQ(RunGeneration(inputs), 0);
   // The second run also links what the first one wrote.
   const std::vector<std::string> second_order = ListingOrder(folder_.path());
@@ -155,8 +155,8 @@ TEST_F(GenerateIndexesTest, AFolderWithoutFilesGetsNoRecordAndNoLogLine) {
   testing::MakeFolder(folder_ / "sub");
   for (const bool filter_on : {false, true}) {
     FakeRun inputs = Inputs();
-    inputs.settings.filter_on = filter_on;
-    inputs.settings.paging_on = true;
+    inputs.filter_on = filter_on;
+    inputs.paging_on = true;
     ASSERT_EQ(RunGeneration(inputs), 0);
     EXPECT_EQ(inputs.log, "");
     EXPECT_EQ(SnapshotFolder(folder_.path()), Files{});
@@ -174,8 +174,8 @@ TEST_F(GenerateIndexesTest, ALinksPerPageTextThatIsNoSmallNumberChangesNothing) 
     for (const bool paging_on : {false, true}) {
       SCOPED_TRACE(c.text + (paging_on ? " paging on" : " paging off"));
       FakeRun inputs = Inputs();
-      inputs.settings.paging_on = paging_on;
-      inputs.settings.links_per_page_text = c.text;
+      inputs.paging_on = paging_on;
+      inputs.links_per_page_text = c.text;
       EXPECT_EQ(RunGeneration(inputs), c.number);
       EXPECT_EQ(inputs.log, "previous log\r\n");
       EXPECT_EQ(SnapshotFolder(folder_.path()), before);
@@ -186,8 +186,8 @@ TEST_F(GenerateIndexesTest, ALinksPerPageTextThatIsNoSmallNumberChangesNothing) 
 TEST_F(GenerateIndexesTest, AMissingFolderIsNotFoundAfterTheLogIsCleared) {
   for (const bool filter_on : {false, true}) {
     FakeRun inputs = Inputs();
-    inputs.settings.folder_path = folder_ / "gone";
-    inputs.settings.filter_on = filter_on;
+    inputs.folder_path = folder_ / "gone";
+    inputs.filter_on = filter_on;
     EXPECT_EQ(RunGeneration(inputs), 76);
     EXPECT_EQ(inputs.log, "");
   }
@@ -203,11 +203,11 @@ TEST(GenerateIndexesOverflowTest, ALinkCounterOverflowKeepsTheRecordBeforeIt) {
   disk.AddFolder(std::string(testing::kSiteFolder),
                  {"zzz-skipped"});  // Filtered out: it takes no place.
   FakeRun inputs;
-  inputs.settings.folder_path = testing::kSiteFolder;
-  inputs.settings.filter_on = true;
-  inputs.settings.filter_text = "n";
-  inputs.settings.paging_on = true;
-  inputs.settings.links_per_page_text = "0";
+  inputs.folder_path = testing::kSiteFolder;
+  inputs.filter_on = true;
+  inputs.filter_text = "n";
+  inputs.paging_on = true;
+  inputs.links_per_page_text = "0";
   EXPECT_EQ(RunGeneration(inputs, disk), 6);
   // The counter passes 32767 only after the 32767th record was written.
   // (Compared as booleans: a diff of such long texts would take ages.)
@@ -222,9 +222,9 @@ TEST(GenerateIndexesOverflowTest, APageNumberOverflowKeepsTheRecordBeforeIt) {
   testing::FakeDisk disk;
   disk.AddFolder(std::string(testing::kRootFolder), names);
   FakeRun inputs;
-  inputs.settings.folder_path = testing::kRootFolder;
-  inputs.settings.paging_on = true;
-  inputs.settings.links_per_page_text = "1";
+  inputs.folder_path = testing::kRootFolder;
+  inputs.paging_on = true;
+  inputs.links_per_page_text = "1";
   EXPECT_EQ(RunGeneration(inputs, disk), 6);
   EXPECT_EQ(disk.files[std::string(testing::kRootFolder) + "index32767.html"],
             Records({names.back()}));

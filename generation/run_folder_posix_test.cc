@@ -124,9 +124,9 @@ TEST(RunFolderTest, AFolderMovedAwayDuringTheRunKeepsEveryPage) {
       const FolderBytes other_before = SnapshotFolder(base / "other");
       StrikingDisk disk(run.page, [&] { move.move(base); });
       FakeRun inputs;
-      inputs.settings.folder_path = base / "folder";
-      inputs.settings.paging_on = run.paging_on;
-      inputs.settings.links_per_page_text = "2";
+      inputs.folder_path = base / "folder";
+      inputs.paging_on = run.paging_on;
+      inputs.links_per_page_text = "2";
       ASSERT_EQ(testing::RunGeneration(inputs, disk), 0);
       ASSERT_TRUE(disk.struck());
 
@@ -149,21 +149,21 @@ TEST(RunFolderTest, ASecondRunInTheSameFolderFailsAtOnceAndWritesNothing) {
   const std::vector<std::string> order = ListingOrder(folder.path());
   const FolderBytes before = SnapshotFolder(folder.path());
   FakeRun second;
-  second.settings.folder_path = folder.path();
-  second.settings.paging_on = true;
+  second.folder_path = folder.path();
+  second.paging_on = true;
   int second_error = 0;
   std::string second_detail;
   StrikingDisk disk("index1.html", [&] {
     try {
-      GenerateIndexes(second.settings, second, SystemDisk());
+      GenerateIndexes(second, second, SystemDisk());
     } catch (const Error& error) {
       second_error = error.number();
       second_detail = error.detail();
     }
   });
   FakeRun first;
-  first.settings.folder_path = folder.path();
-  first.settings.paging_on = true;
+  first.folder_path = folder.path();
+  first.paging_on = true;
   ASSERT_EQ(testing::RunGeneration(first, disk), 0);
 
   EXPECT_EQ(second_error, 70);
@@ -175,7 +175,7 @@ TEST(RunFolderTest, ASecondRunInTheSameFolderFailsAtOnceAndWritesNothing) {
             "");
   // The lock ends with the run.
   FakeRun third;
-  third.settings.folder_path = folder.path();
+  third.folder_path = folder.path();
   EXPECT_EQ(testing::RunGeneration(third), 0);
 }
 

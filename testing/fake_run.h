@@ -9,8 +9,7 @@
 namespace quillfold::testing {
 
 // A run's settings, and its log kept as its text.
-struct FakeRun : RunLog {
-  RunSettings settings;
+struct FakeRun : RunSettings, RunLog {
   std::string log = "previous log\r\n";
 
   void Clear() override { log.clear(); }

@@ -39,7 +39,7 @@ inline std::vector<std::string> ListingOrder(const std::string& folder) {
 // Runs and returns the error number, 0 when the run succeeded.
 inline int RunGeneration(FakeRun& inputs, Disk& disk = SystemDisk()) {
   try {
-    GenerateIndexes(inputs.settings, inputs, disk);
+    GenerateIndexes(inputs, inputs, disk);
   } catch (const Error& error) {
     return error.number();
   }

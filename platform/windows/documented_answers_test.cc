@@ -91,9 +91,9 @@ struct AnsweringCalls : WindowsCalls {
 int RunOver(const std::string& folder, AnsweringCalls& calls) {
   for (const char* name : {"a", "b", "c"}) testing::WriteFile(folder + "\\" + name, name);
   testing::FakeRun inputs;
-  inputs.settings.folder_path = folder;
-  inputs.settings.paging_on = true;
-  inputs.settings.links_per_page_text = "2";
+  inputs.folder_path = folder;
+  inputs.paging_on = true;
+  inputs.links_per_page_text = "2";
   return testing::RunGeneration(inputs, *MakeWindowsDisk(calls));
 }
 

@@ -59,7 +59,7 @@ void MakeFileW(const std::wstring& folder, const std::wstring& name, DWORD attri
 // The error a run raises, with nothing thrown as number 0.
 Error RunError(FakeRun& inputs) {
   try {
-    GenerateIndexes(inputs.settings, inputs, SystemDisk());
+    GenerateIndexes(inputs, inputs, SystemDisk());
   } catch (const Error& error) {
     return error;
   }
@@ -136,7 +136,7 @@ void CheckLinkedByName(const std::wstring& name, const std::string& bytes,
             std::vector<std::string>{bytes});
 
   FakeRun inputs;
-  inputs.settings.folder_path = folder.path();
+  inputs.folder_path = folder.path();
   ASSERT_EQ(testing::RunGeneration(inputs), 0);
   EXPECT_EQ(inputs.log, bytes + "\r\n");
   const std::string page = ReadFile(folder / "index1.html");
@@ -209,9 +209,9 @@ TEST(WindowsDiskTest, FoldersDeeperThanMaxPathWork) {
   ASSERT_EQ(order.size(), 3u);
   const Files before = SnapshotFolder(folder);
   FakeRun inputs;
-  inputs.settings.folder_path = folder;
-  inputs.settings.paging_on = true;
-  inputs.settings.links_per_page_text = "2";
+  inputs.folder_path = folder;
+  inputs.paging_on = true;
+  inputs.links_per_page_text = "2";
   ASSERT_EQ(testing::RunGeneration(inputs), 0);
   EXPECT_EQ(inputs.log, Log(order));
   EXPECT_EQ(SnapshotFolder(folder),
@@ -361,9 +361,9 @@ TEST(WindowsDiskTest, RealFaultsEndTheRunWithTheirNumbers) {
       ASSERT_NE(held, INVALID_HANDLE_VALUE);
     }
     FakeRun inputs;
-    inputs.settings.folder_path = folder;
-    inputs.settings.paging_on = true;
-    inputs.settings.links_per_page_text = "2";
+    inputs.folder_path = folder;
+    inputs.paging_on = true;
+    inputs.links_per_page_text = "2";
     const Error error = RunError(inputs);
     if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
     EXPECT_EQ(error.number(), c.number);
