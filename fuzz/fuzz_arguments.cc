@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                             : !command.run.filter_text.empty()) {
     std::abort();
   }
-  if (command.run.links_per_page_text != RunSettings().links_per_page_text &&
+  if (command.run.links_per_page_text != quillfold::RunSettings().links_per_page_text &&
       !ComesFrom(arguments, command.run.links_per_page_text)) {
     std::abort();
   }
