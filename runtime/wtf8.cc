@@ -1,7 +1,5 @@
 #include "runtime/wtf8.h"
 
-#include <cstdint>
-
 namespace quillfold {
 namespace {
 
