@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "platform/folder_argument.h"
-#include "platform/path.h"
+#include "runtime/folder_argument.h"
+#include "runtime/path.h"
 
 namespace quillfold {
 namespace {
@@ -63,7 +63,7 @@ CommandLine ParseArguments(std::span<const std::string_view> arguments) {
     }
     if (options_ended || argument.size() < 2 || argument[0] != '-') {
       if (have_folder) return UsageError("more than one folder given");
-      command.folder = argument;
+      command.run.folder_path = argument;
       have_folder = true;
       continue;
     }
@@ -74,7 +74,7 @@ CommandLine ParseArguments(std::span<const std::string_view> arguments) {
     if (argument == "-h" || argument == "--help") return OnlyAction(CommandLine::Action::kHelp);
     if (argument == "--version") return OnlyAction(CommandLine::Action::kVersion);
     if (argument == "--paging") {
-      command.paging_on = true;
+      command.run.paging_on = true;
       continue;
     }
     if (argument == "-0" || argument == "--null") {
@@ -100,14 +100,14 @@ CommandLine ParseArguments(std::span<const std::string_view> arguments) {
       value = arguments[++i];
     }
     if (name == "--filter") {
-      command.filter_on = true;
-      command.filter_text = *value;
+      command.run.filter_on = true;
+      command.run.filter_text = *value;
     } else {
-      command.links_per_page_text = *value;
+      command.run.links_per_page_text = *value;
     }
   }
   if (!have_folder) return UsageError("no folder given");
-  if (std::string mistake = FolderArgumentMistake(command.folder); !mistake.empty()) {
+  if (std::string mistake = FolderArgumentMistake(command.run.folder_path); !mistake.empty()) {
     return UsageError(std::move(mistake));
   }
   return command;

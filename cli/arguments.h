@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "generation/generate_indexes.h"
+
 namespace quillfold {
 
 // What the command line asks for.
@@ -14,12 +16,10 @@ struct CommandLine {
   Action action = Action::kRun;
   std::string usage_error;  // Set for kUsageError: what was wrong.
 
-  bool filter_on = false;
-  std::string filter_text;
-  bool paging_on = false;
-  std::string links_per_page_text = "95";
+  // The run it asks for. Its folder is as given, made absolute only when the
+  // run starts, and its texts are as the terminal typed them.
+  RunSettings run;
   bool null_terminated = false;  // Names printed ending in NUL, not a newline.
-  std::string folder;            // As given; not yet made absolute.
 };
 
 // Parses the arguments after the program name:

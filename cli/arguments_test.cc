@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/path.h"
+#include "runtime/path.h"
 
 namespace quillfold {
 namespace {
@@ -41,11 +41,11 @@ TEST(ParseArgumentsTest, ReadsTheRunsSettings) {
     const CommandLine command = Parse(c.arguments);
     SCOPED_TRACE(c.folder + " " + command.usage_error);
     EXPECT_EQ(command.action, Action::kRun);
-    EXPECT_EQ(command.filter_on, c.filter_on);
-    EXPECT_EQ(command.filter_text, c.filter_text);
-    EXPECT_EQ(command.paging_on, c.paging_on);
-    EXPECT_EQ(command.links_per_page_text, c.links_per_page_text);
-    EXPECT_EQ(command.folder, c.folder);
+    EXPECT_EQ(command.run.filter_on, c.filter_on);
+    EXPECT_EQ(command.run.filter_text, c.filter_text);
+    EXPECT_EQ(command.run.paging_on, c.paging_on);
+    EXPECT_EQ(command.run.links_per_page_text, c.links_per_page_text);
+    EXPECT_EQ(command.run.folder_path, c.folder);
     EXPECT_EQ(command.null_terminated, c.null_terminated);
   }
 }
@@ -88,9 +88,9 @@ TEST(ParseArgumentsTest, SlashQuestionMarkIsHelpOnWindowsOnly) {
   EXPECT_EQ(Parse({"/?"}).action, Action::kHelp);
   EXPECT_EQ(Parse({"dir", "/?"}).action, Action::kHelp);
 #else
-  EXPECT_EQ(Parse({"/?"}).folder, "/?");
+  EXPECT_EQ(Parse({"/?"}).run.folder_path, "/?");
 #endif
-  EXPECT_EQ(Parse({"--", "/?"}).folder, "/?");
+  EXPECT_EQ(Parse({"--", "/?"}).run.folder_path, "/?");
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/path.h"
+#include "runtime/path.h"
 #include "testing/system_values.h"
 
 namespace quillfold {

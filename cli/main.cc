@@ -10,7 +10,7 @@
 #include "cli/system.h"
 #include "cli/terminal_text.h"
 #include "generation/generate_indexes.h"
-#include "platform/absolute_folder.h"
+#include "runtime/absolute_folder.h"
 #include "runtime/error.h"
 
 namespace quillfold {
@@ -19,24 +19,15 @@ namespace {
 constexpr int kExitRunFailed = 1;
 constexpr int kExitUsage = 2;
 
-// The run's inputs as the command line gives them; the log goes to standard
-// output, one name per line.
-class CommandLineInputs : public RunInputs {
+// The run's log goes to standard output, one name per line.
+class StandardOutputLog : public RunLog {
  public:
-  CommandLineInputs(const CommandLine& command, std::string folder, LogWriter& log)
-      : command_(command), folder_(std::move(folder)), log_(log) {}
-
-  RunSettings Settings() override {
-    return {folder_, command_.filter_on, command_.filter_text, command_.paging_on,
-            TypedText(command_.links_per_page_text)};
-  }
+  explicit StandardOutputLog(LogWriter& log) : log_(log) {}
   // Standard output starts empty, so there is nothing to clear.
   void Clear() override {}
   void AddLine(std::string_view name) override { log_.AddLine(name); }
 
  private:
-  const CommandLine& command_;
-  std::string folder_;
   LogWriter& log_;
 };
 
@@ -64,8 +55,11 @@ int Run(const CommandLine& command) {
   LogWriter log(
       output, {.terminator = command.null_terminated ? '\0' : '\n', .terminal = output.terminal()});
   try {
-    CommandLineInputs inputs(command, AbsoluteFolder(command.folder), log);
-    GenerateIndexes(inputs);
+    RunSettings settings = command.run;
+    settings.folder_path = AbsoluteFolder(settings.folder_path);
+    settings.links_per_page_text = TypedText(settings.links_per_page_text);
+    StandardOutputLog run_log(log);
+    GenerateIndexes(settings, run_log, SystemDisk());
     log.Flush();
     if (log.error() != 0) {
       // Every record is written; only the list of names is incomplete.

@@ -41,9 +41,10 @@ bool Contains(const std::vector<std::string_view>& arguments, std::string_view w
 }
 
 bool SameSettings(const CommandLine& a, const CommandLine& b) {
-  return a.action == b.action && a.filter_on == b.filter_on && a.filter_text == b.filter_text &&
-         a.paging_on == b.paging_on && a.links_per_page_text == b.links_per_page_text &&
-         a.null_terminated == b.null_terminated && a.folder == b.folder;
+  return a.action == b.action && a.run.filter_on == b.run.filter_on &&
+         a.run.filter_text == b.run.filter_text && a.run.paging_on == b.run.paging_on &&
+         a.run.links_per_page_text == b.run.links_per_page_text &&
+         a.null_terminated == b.null_terminated && a.run.folder_path == b.run.folder_path;
 }
 
 }  // namespace
@@ -75,16 +76,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case CommandLine::Action::kRun:
       break;
   }
-  if (command.folder.empty() || !Contains(arguments, command.folder)) std::abort();
+  if (command.run.folder_path.empty() || !Contains(arguments, command.run.folder_path))
+    std::abort();
   if (!command.usage_error.empty()) std::abort();
-  if (command.filter_on ? !ComesFrom(arguments, command.filter_text)
-                        : !command.filter_text.empty()) {
+  if (command.run.filter_on ? !ComesFrom(arguments, command.run.filter_text)
+                            : !command.run.filter_text.empty()) {
     std::abort();
   }
-  if (command.links_per_page_text != "95" && !ComesFrom(arguments, command.links_per_page_text)) {
+  if (command.run.links_per_page_text != quillfold::RunSettings().links_per_page_text &&
+      !ComesFrom(arguments, command.run.links_per_page_text)) {
     std::abort();
   }
-  if (command.paging_on && !Contains(arguments, "--paging")) std::abort();
+  if (command.run.paging_on && !Contains(arguments, "--paging")) std::abort();
   if (command.null_terminated && !Contains(arguments, "-0") && !Contains(arguments, "--null")) {
     std::abort();
   }
@@ -92,11 +95,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The same settings, written out canonically, with "--" so that a folder
   // starting with "-" stays a folder.
   std::vector<std::string_view> canonical;
-  if (command.filter_on) canonical.insert(canonical.end(), {"--filter", command.filter_text});
-  if (command.paging_on) canonical.push_back("--paging");
+  if (command.run.filter_on)
+    canonical.insert(canonical.end(), {"--filter", command.run.filter_text});
+  if (command.run.paging_on) canonical.push_back("--paging");
   if (command.null_terminated) canonical.push_back("--null");
-  canonical.insert(canonical.end(),
-                   {"--links-per-page", command.links_per_page_text, "--", command.folder});
+  canonical.insert(canonical.end(), {"--links-per-page", command.run.links_per_page_text, "--",
+                                     command.run.folder_path});
   if (!SameSettings(command, ParseArguments(std::span<const std::string_view>(canonical)))) {
     std::abort();
   }

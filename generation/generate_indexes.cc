@@ -1,13 +1,13 @@
 #include "generation/generate_indexes.h"
 
 #include <cstdint>
+#include <limits>
 #include <string>
 
 #include "generation/record_output.h"
-#include "listing/list_folder_files.h"
 #include "runtime/checked_int16.h"
-#include "runtime/error.h"
 #include "runtime/folder.h"
+#include "runtime/list_folder_files.h"
 #include "runtime/number_text.h"
 
 namespace quillfold {
@@ -25,23 +25,29 @@ struct PageCounters {
   // the links-per-page number, compared as typed: a value the counter never
   // equals (0, negative, 2.5) keeps every record on the first page.
   void Advance(double links_per_page) {
-    if (links_per_page != link) {
+    if (!PageIsFull(links_per_page)) {
       link = Increment(link, "link counter");
     } else {
       link = 1;
       page = Increment(page, "page number");
     }
   }
+
+  // Whether Advance raises the overflow of the counter it moves.
+  bool AdvanceOverflows(double links_per_page) const {
+    return (PageIsFull(links_per_page) ? page : link) == std::numeric_limits<std::int16_t>::max();
+  }
+
+  bool PageIsFull(double links_per_page) const { return links_per_page == link; }
 };
 
 }  // namespace
 
-void GenerateIndexes(RunInputs& inputs, Disk& disk) {
-  const RunSettings settings = inputs.Settings();
+void GenerateIndexes(const RunSettings& settings, RunLog& log, Disk& disk) {
   // The number is checked before anything changes, paging on or off.
   TextToInt16(settings.links_per_page_text);
 
-  inputs.Clear();
+  log.Clear();
   // Everything happens in the folder as it was opened here, and no other
   // run writes in it meanwhile.
   Folder folder(disk, settings.folder_path);
@@ -54,7 +60,7 @@ void GenerateIndexes(RunInputs& inputs, Disk& disk) {
 
   PageCounters counters;
   std::int16_t last_page = 0;  // The highest page that received a record.
-  RecordOutput pages(folder, &inputs);
+  RecordOutput pages(folder, &log);
   std::string page_name = PageFileName(counters.page);
   for (std::size_t index = 0; index < names.size(); ++index) {
     const std::string_view name = names[index];
@@ -62,13 +68,9 @@ void GenerateIndexes(RunInputs& inputs, Disk& disk) {
     pages.Append(page_name, name, /*log_line=*/true);
     if (!paging_on) continue;
     last_page = counters.page;
-    try {
-      counters.Advance(links_per_page);
-    } catch (const Error&) {
-      // The record that overflowed the counter stays: write it out first.
-      pages.Close();
-      throw;
-    }
+    // The record that overflows a counter stays: it is written out first.
+    if (counters.AdvanceOverflows(links_per_page)) pages.Close();
+    counters.Advance(links_per_page);
     if (counters.page != last_page) page_name = PageFileName(counters.page);
   }
   pages.Close();

@@ -70,7 +70,7 @@ TEST(GenerateIndexesPosixTest, APageFileThatIsNoRegularFileFailsOnItsEntry) {
     inputs.paging_on = true;
     inputs.links_per_page_text = "2";
     try {
-      GenerateIndexes(inputs);
+      GenerateIndexes(inputs, inputs, SystemDisk());
       ADD_FAILURE() << "no error raised";
     } catch (const Error& error) {
       EXPECT_EQ(error.number(), 75);

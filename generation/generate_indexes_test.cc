@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/path.h"
 #include "runtime/error.h"
+#include "runtime/path.h"
 #include "testing/fake_disk.h"
 #include "testing/fake_run_inputs.h"
 #include "testing/folder_snapshot.h"
@@ -230,53 +230,6 @@ TEST(GenerateIndexesOverflowTest, APageNumberOverflowKeepsTheRecordBeforeIt) {
             Records({names.back()}));
   EXPECT_EQ(disk.files.size(), 32767u);
   EXPECT_TRUE(inputs.log == Log(names));
-}
-
-// A full disk in the middle of a record: the page keeps its old bytes and
-// its whole records, and nothing of the record the failure hit.
-TEST(GenerateIndexesFaultTest, AFullDiskLeavesWholeRecordsOnly) {
-  const std::string first_page = Records({"a", "b"});
-  for (const std::size_t extra : {std::size_t{1}, Records({"c"}).size() - 1}) {
-    SCOPED_TRACE(extra);
-    testing::FakeDisk disk;
-    disk.AddFolder(std::string(testing::kSiteFolder), {"a", "b", "c", "d"});
-    disk.files[InSite("index2.html")] = "old";
-    disk.space = first_page.size() + extra;
-    FakeRunInputs inputs;
-    inputs.folder_path = testing::kSiteFolder;
-    inputs.paging_on = true;
-    inputs.links_per_page_text = "2";
-    try {
-      GenerateIndexes(inputs, disk);
-      ADD_FAILURE() << "no error raised";
-    } catch (const Error& error) {
-      EXPECT_EQ(error.number(), 61);
-      EXPECT_EQ(error.detail(),
-                InSite("index2.html") + ": " + SystemErrorText(testing::kDiskFullCode));
-    }
-    EXPECT_EQ(inputs.log, Log({"a", "b", "c"}));
-    EXPECT_EQ(disk.files[InSite("index1.html")], first_page);
-    EXPECT_EQ(disk.files[InSite("index2.html")], "old");
-  }
-}
-
-TEST(GenerateIndexesFaultTest, AFailedCutIsNamedInTheDetail) {
-  testing::FakeDisk disk;
-  disk.AddFolder(std::string(testing::kSiteFolder), {"a"});
-  disk.space = 5;
-  disk.truncate_error = testing::kIoErrorCode;
-  FakeRunInputs inputs;
-  inputs.folder_path = testing::kSiteFolder;
-  try {
-    GenerateIndexes(inputs, disk);
-    ADD_FAILURE() << "no error raised";
-  } catch (const Error& error) {
-    EXPECT_EQ(error.number(), 61);
-    EXPECT_EQ(error.detail(), InSite("index1.html") + ": " +
-                                  SystemErrorText(testing::kDiskFullCode) +
-                                  "; cutting it back to its last whole record failed: " +
-                                  SystemErrorText(testing::kIoErrorCode));
-  }
 }
 
 }  // namespace

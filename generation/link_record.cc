@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/wtf8.h"
 #include "runtime/shown_name.h"
+#include "runtime/wtf8.h"
 
 namespace quillfold {
 namespace {

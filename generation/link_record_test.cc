@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/path.h"
+#include "runtime/path.h"
 #include "runtime/shown_name.h"
 
 namespace quillfold {

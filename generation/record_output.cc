@@ -4,8 +4,9 @@
 #include <cstdint>
 
 #include "generation/link_record.h"
-#include "platform/ending_signals.h"
+#include "runtime/ending_signals.h"
 #include "runtime/error.h"
+#include "runtime/on_failure.h"
 
 namespace quillfold {
 namespace {
@@ -21,12 +22,12 @@ RecordOutput::RecordOutput(const Folder& folder, RunLog* log) : folder_(folder),
 void RecordOutput::Append(const std::string& file_name, std::string_view name, bool log_line) {
   if (!file_ || file_->name() != file_name) {
     Close();
-    try {
-      file_.emplace(folder_, file_name);
-    } catch (const Error&) {
+    // A page that cannot be opened fails its first record: its entry is
+    // logged, as that of a failed write is.
+    const OnFailure log_entry([&] {
       if (log_line) log_->AddLine(name);
-      throw;
-    }
+    });
+    file_.emplace(folder_, file_name);
   }
   std::string& buffer = file_->buffer();
   AppendLinkRecord(buffer, name, name);
@@ -84,12 +85,9 @@ void RecordOutput::LogPendingThrough(std::size_t count) {
 void RecordOutput::Close() {
   if (!file_) return;
   Flush();
-  try {
-    file_->Close();
-  } catch (const Error&) {
-    file_.reset();
-    throw;
-  }
+  // A file whose close failed is let go all the same.
+  const OnFailure let_go([this] { file_.reset(); });
+  file_->Close();
   file_.reset();
 }
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "generation/run_inputs.h"
+#include "generation/generate_indexes.h"
 #include "runtime/append_file.h"
 #include "runtime/folder.h"
 

@@ -2,12 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "generation/link_record.h"
-#include "platform/path.h"
 #include "runtime/error.h"
+#include "runtime/path.h"
 #include "testing/fake_disk.h"
 #include "testing/fake_run_inputs.h"
 #include "testing/system_values.h"
@@ -71,28 +72,66 @@ TEST(RecordOutputTest, KeepsOneFileOpenAndWritesEachInOrder) {
   EXPECT_EQ(disk.write_calls, 2);
 }
 
-TEST(RecordOutputTest, AFullDiskEndsTheLogWithTheRecordItHit) {
+// A write that fails inside a record cuts its page back to the old bytes and
+// the whole records; the log ends with the record the failure hit, and a cut
+// that fails as well is named in the error's detail.
+TEST(RecordOutputTest, AFailedWriteCutsThePageBackToItsLastWholeRecord) {
   const std::vector<std::string> names = ManyNames(600);
-  std::string whole_records;
-  for (int i = 0; i < 250; ++i) whole_records += Record(names[i]);
-  // Room for 250 whole records, with and without part of the next; they
-  // span more than one buffer.
-  for (const std::size_t space : {whole_records.size() + 10, whole_records.size()}) {
-    SCOPED_TRACE(space);
+  const auto records = [&names](std::size_t from, std::size_t count) {
+    std::string bytes;
+    for (std::size_t i = from; i < from + count; ++i) bytes += Record(names[i]);
+    return bytes;
+  };
+  const struct {
+    const char* what;
+    std::size_t first_page;  // Records on "p1"; the rest go to "p2".
+    std::size_t fitting;     // Whole records the disk takes,
+    std::size_t extra;       // and bytes of the next one.
+    int cut_error;
+  } kCases[] = {
+      {"inside a record, past one buffer", 600, 250, 10, 0},
+      {"at the end of a record", 600, 250, 0, 0},
+      {"inside the second page's first record", 2, 2, 1, 0},
+      {"at the second page's first byte", 2, 2, 0, 0},
+      {"inside a record, the cut refused", 2, 2, 1, testing::kIoErrorCode},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.what);
     FakeDisk disk;
     disk.AddFolder("d", {});
-    disk.space = space;
+    disk.files[In("p1")] = disk.files[In("p2")] = "old";
+    disk.space = records(0, c.fitting).size() + c.extra;
+    disk.truncate_error = c.cut_error;
     FakeRunInputs log;
     log.Clear();
-    const int number = ErrorNumberOf([&] {
+    std::string detail;
+    try {
       const Folder folder(disk, "d");
       RecordOutput output(folder, &log);
-      for (const std::string& name : names) output.Append("p1", name, true);
+      for (std::size_t i = 0; i < names.size(); ++i) {
+        output.Append(i < c.first_page ? "p1" : "p2", names[i], true);
+      }
       output.Close();
-    });
-    EXPECT_EQ(number, 61);
-    EXPECT_TRUE(disk.files[In("p1")].substr(0, whole_records.size()) == whole_records);
-    EXPECT_TRUE(log.log == LogOf(names, 251));
+      ADD_FAILURE() << "no error raised";
+    } catch (const Error& error) {
+      EXPECT_EQ(error.number(), 61);
+      detail = error.detail();
+    }
+    const std::size_t on_first = std::min(c.fitting, c.first_page);
+    std::string pages[] = {"old" + records(0, on_first),
+                           "old" + records(c.first_page, c.fitting - on_first)};
+    const std::size_t failed = c.fitting < c.first_page ? 0 : 1;
+    std::string expected_detail =
+        In(failed == 0 ? "p1" : "p2") + ": " + SystemErrorText(testing::kDiskFullCode);
+    if (c.cut_error != 0) {
+      pages[failed] += Record(names[c.fitting]).substr(0, c.extra);
+      expected_detail += "; cutting it back to its last whole record failed: " +
+                         SystemErrorText(testing::kIoErrorCode);
+    }
+    EXPECT_EQ(detail, expected_detail);
+    EXPECT_TRUE(disk.files[In("p1")] == pages[0]);
+    EXPECT_TRUE(disk.files[In("p2")] == pages[1]);
+    EXPECT_TRUE(log.log == LogOf(names, c.fitting + 1));
     EXPECT_EQ(disk.open_now(), 0);
   }
 }

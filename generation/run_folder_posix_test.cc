@@ -155,7 +155,7 @@ TEST(RunFolderTest, ASecondRunInTheSameFolderFailsAtOnceAndWritesNothing) {
   std::string second_detail;
   StrikingDisk disk("index1.html", [&] {
     try {
-      GenerateIndexes(second);
+      GenerateIndexes(second, second, SystemDisk());
     } catch (const Error& error) {
       second_error = error.number();
       second_detail = error.detail();

@@ -64,7 +64,7 @@ class AppendFile {
   std::string name_;
   std::string path_;
   std::string buffer_;
-  FileHandle file_ = 0;
+  FileHandle file_{};
   bool is_open_ = false;
   bool made_ = false;  // Created by this object's open.
   std::int64_t size_ = 0;

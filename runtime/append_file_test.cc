@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <type_traits>
 
 #include "runtime/error.h"
 #include "testing/fake_disk.h"
@@ -16,6 +17,11 @@ using testing::FakeDisk;
 using testing::ReadFile;
 using testing::TempFolder;
 using testing::WriteFile;
+
+// An open folder is never taken for an open file, nor the other way round.
+static_assert(!std::is_convertible_v<FolderHandle, FileHandle> &&
+              !std::is_convertible_v<FileHandle, FolderHandle> &&
+              !std::is_convertible_v<int, FileHandle>);
 
 // The file "f" in the folder "d" of a fake disk.
 const std::string kFile = std::string("d") + kPathSeparator + "f";

@@ -9,10 +9,12 @@
 
 namespace quillfold {
 
-// An open output file: a descriptor on POSIX systems, a HANDLE on Windows.
-using FileHandle = std::intptr_t;
+// An open output file: a descriptor on POSIX systems, a HANDLE on Windows,
+// held as its bits. A type of its own, as is an open folder's, so that a
+// folder can never be written to or closed as a file.
+enum class FileHandle : std::intptr_t {};
 // An open folder, the same way.
-using FolderHandle = std::intptr_t;
+enum class FolderHandle : std::intptr_t {};
 
 // What a name in a folder stands for. A reparse point is Windows' kind of
 // link other than a symbolic link, such as a junction or a mount point. A

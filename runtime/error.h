@@ -22,7 +22,9 @@ enum ErrorNumber : int {
 };
 
 // The one failure type of the engine: raised where a failure arises, never
-// caught inside the engine, and reported once by the front end.
+// caught inside the engine, and reported once by the front end. A step that
+// must finish its part on the way out does so with OnFailure
+// (runtime/on_failure.h), which leaves the error as it is.
 class Error : public std::exception {
  public:
   // `detail` names what failed, for example the file and the system's reason.

@@ -1,7 +1,7 @@
 #include "runtime/folder.h"
 
-#include "platform/path.h"
 #include "runtime/error.h"
+#include "runtime/path.h"
 
 namespace quillfold {
 

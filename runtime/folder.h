@@ -34,7 +34,7 @@ class Folder {
  private:
   Disk& disk_;
   std::string path_;
-  FolderHandle handle_ = 0;
+  FolderHandle handle_{};
 };
 
 }  // namespace quillfold

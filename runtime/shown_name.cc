@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "platform/path.h"
-#include "platform/wtf8.h"
+#include "runtime/path.h"
+#include "runtime/wtf8.h"
 
 namespace quillfold {
 

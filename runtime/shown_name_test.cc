@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/path.h"
+#include "runtime/path.h"
 
 namespace quillfold {
 namespace {

@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/path.h"
 #include "runtime/disk.h"
+#include "runtime/path.h"
 #include "testing/system_values.h"
 
 namespace quillfold::testing {
@@ -57,7 +57,7 @@ class FakeDisk : public Disk {
 
   int OpenFolder(const std::string& path, FolderHandle& folder) override {
     if (folders.count(path) == 0) return kNotFoundCode;
-    folder = next_handle_++;
+    folder = FolderHandle{next_handle_++};
     open_folders_[folder] = {path, false};
     return 0;
   }
@@ -90,7 +90,7 @@ class FakeDisk : public Disk {
     if (auto it = open_errors.find(path); it != open_errors.end()) return it->second;
     // Created empty when absent, kept when present.
     made_now = files.try_emplace(path).second;
-    file = next_handle_++;
+    file = FileHandle{next_handle_++};
     if (made_now) made_here_.insert(file);
     open_[file] = path;
     ++open_count;
@@ -175,7 +175,7 @@ class FakeDisk : public Disk {
   std::map<FileHandle, std::string> open_;
   std::set<FileHandle> made_here_;  // Open files their open created.
   std::map<FolderHandle, OpenFolderState> open_folders_;
-  FileHandle next_handle_ = 3;
+  std::intptr_t next_handle_ = 3;
 };
 
 }  // namespace quillfold::testing

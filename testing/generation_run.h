@@ -6,8 +6,9 @@
 
 #include "generation/generate_indexes.h"
 #include "generation/link_record.h"
-#include "listing/list_folder_files.h"
 #include "runtime/error.h"
+#include "runtime/folder.h"
+#include "runtime/list_folder_files.h"
 #include "testing/fake_run_inputs.h"
 
 namespace quillfold::testing {
@@ -29,7 +30,7 @@ inline std::string Log(const std::vector<std::string>& names) {
 // The folder's names in the order the system lists them, which is the order
 // a run must write them in.
 inline std::vector<std::string> ListingOrder(const std::string& folder) {
-  const FileNameList list = ListFolderFiles(folder);
+  const FileNameList list = ListFolderFiles(Folder(SystemDisk(), folder));
   std::vector<std::string> names;
   for (std::size_t i = 0; i < list.size(); ++i) names.emplace_back(list[i]);
   return names;
@@ -38,7 +39,7 @@ inline std::vector<std::string> ListingOrder(const std::string& folder) {
 // Runs and returns the error number, 0 when the run succeeded.
 inline int RunGeneration(FakeRunInputs& inputs, Disk& disk = SystemDisk()) {
   try {
-    GenerateIndexes(inputs, disk);
+    GenerateIndexes(inputs, inputs, disk);
   } catch (const Error& error) {
     return error.number();
   }

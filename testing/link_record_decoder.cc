@@ -3,7 +3,8 @@
 #include <cstdio>
 #include <string_view>
 
-#include "platform/path.h"
+#include "runtime/path.h"
+#include "runtime/wtf8.h"
 
 namespace quillfold::testing {
 namespace {
@@ -22,47 +23,6 @@ int HexValue(char c) {
 }
 
 bool IsControl(unsigned char byte) { return byte < 0x20 || byte == 0x7F; }
-
-void AppendUtf8(std::string& out, char32_t code_point) {
-  if (code_point < 0x80) {
-    out += static_cast<char>(code_point);
-    return;
-  }
-  // Continuation bytes, lowest six bits last, then the lead byte in front.
-  std::string bytes;
-  char32_t lead_limit = 0x40;  // The lead byte's room shrinks by one bit per byte.
-  unsigned lead_marker = 0x80;
-  while (code_point >= lead_limit) {
-    bytes.insert(bytes.begin(), static_cast<char>(0x80 | (code_point & 0x3F)));
-    code_point >>= 6;
-    lead_limit >>= 1;
-    lead_marker = (lead_marker >> 1) | 0x80;
-  }
-  bytes.insert(bytes.begin(), static_cast<char>(lead_marker | code_point));
-  out += bytes;
-}
-
-// How many bytes the well-formed UTF-8 character at the front of `bytes`
-// takes, 0 when there is none: decoded by counting the lead byte's ones,
-// then checked for the shortest form, surrogates and the Unicode range.
-std::size_t WellFormedLength(std::string_view bytes) {
-  const auto lead = static_cast<unsigned char>(bytes[0]);
-  if (lead < 0x80) return 1;
-  std::size_t length = 0;
-  while (length < 8 && (lead & (0x80 >> length))) ++length;
-  if (length < 2 || length > 4 || bytes.size() < length) return 0;
-  char32_t value = lead & (0xFF >> (length + 1));
-  for (std::size_t i = 1; i < length; ++i) {
-    const auto byte = static_cast<unsigned char>(bytes[i]);
-    if ((byte >> 6) != 2) return 0;
-    value = (value << 6) | (byte & 0x3F);
-  }
-  constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (value < kSmallest[length] || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
-    return 0;
-  }
-  return length;
-}
 
 // Takes the line up to the next CR LF off the front of `rest`.
 std::optional<std::string_view> TakeLine(std::string_view& rest) {
@@ -155,18 +115,15 @@ std::string ShownText(std::string_view name) {
   };
   std::string shown;
   for (std::size_t i = 0; i < name.size();) {
-    const std::size_t length = WellFormedLength(name.substr(i));
+    const std::string_view rest = name.substr(i);
+    const std::size_t length = Utf8SequenceLength(rest);
     if (length == 0) {
-      // A lone surrogate of a UTF-16 name is one character.
-      const bool surrogate = kNamesAreUtf16 && name.size() - i >= 3 && name[i] == '\xED' &&
-                             static_cast<unsigned char>(name[i + 1]) >= 0xA0;
       AppendUtf8(shown, 0xFFFD);
-      i += surrogate ? 3 : 1;
+      // A lone surrogate of a UTF-16 name is one character.
+      i += kNamesAreUtf16 && StartsWithLoneSurrogate(rest) ? 3 : 1;
       continue;
     }
-    char32_t value = length == 1 ? static_cast<unsigned char>(name[i])
-                                 : static_cast<unsigned char>(name[i]) & (0x7F >> length);
-    for (std::size_t k = 1; k < length; ++k) value = (value << 6) | (name[i + k] & 0x3F);
+    const char32_t value = DecodeUtf8Sequence(rest.substr(0, length));
     bool by_code = false;
     for (const auto& range : kByCode) by_code = by_code || (value >= range[0] && value <= range[1]);
     if (by_code) {

@@ -10,8 +10,10 @@ namespace quillfold::testing {
 
 // Reads link records back, written independently of the writer so that the
 // tests and the fuzz targets check its output against the published rules
-// rather than against itself. Every function accepts only the one canonical
-// form: a byte that could stand as it is must stand as it is.
+// rather than against itself; only UTF-8 is read by the engine's one
+// decoder (runtime/wtf8.h), which has tests of its own. Every function
+// accepts only the one canonical form: a byte that could stand as it is must
+// stand as it is.
 
 // Whether a byte may stand unescaped in a link target.
 bool IsKeptInTarget(unsigned char byte);

@@ -2,7 +2,8 @@
 // checks the error number and text, the detail naming the file, the log
 // lines printed before the failure, and every byte of every file that was
 // there before: unchanged, with new records only after the old bytes where
-// the run got to write them.
+// the run got to write them. A full disk inside a record, at every byte, is
+// whole_records_test.cc's.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -234,25 +235,6 @@ const FaultRow kRows[] = {
        s.error = 75;
        s.detail = s.folder + "/index1.html is a device";
        s.log = First(ListedFiles(s.folder), 1);
-     }},
-    {"a full disk halfway through a record of the second page", "Disk full",
-     [](const TempFolder& base, Scene& s) {
-       s.folder = MakeFolder(base, Numbered("full-", 300));
-       WriteFile(s.folder + "/index1.html", "old page without a line end");
-       const std::string old_second_page(20000, '\x01');
-       WriteFile(s.folder + "/index2.html", old_second_page);
-       std::vector<std::string> names = ListedFiles(s.folder);
-       std::erase_if(names, [](const std::string& name) { return !name.starts_with("full-"); });
-       const std::vector<std::string> second_page(names.begin() + 100, names.begin() + 150);
-       // Writes past the limit fail: page 2 takes 50 records and 7 bytes.
-       s.start.file_size_limit = static_cast<long long>(
-           old_second_page.size() + ExpectedRecords(second_page, 0)["index1.html"].size() + 7);
-       s.arguments = {"--filter", "full-", "--paging", "--links-per-page", "100", s.folder};
-       s.error = 61;
-       s.detail = s.folder + "/index2.html: File too large";
-       s.log = First(names, 151);
-       s.added = ExpectedRecords(First(names, 100), 0);
-       s.added["index2.html"] = ExpectedRecords(second_page, 0)["index1.html"];
      }},
     {"a folder whose page files lie past the system's path limit", "",
      [](const TempFolder& base, Scene& s) {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "cli/system.h"
-#include "platform/ending_signals.h"
 #include "platform/standard_descriptors.h"
+#include "runtime/ending_signals.h"
 
 int main(int argc, char** argv) {
   quillfold::OpenStandardDescriptors();

@@ -9,15 +9,15 @@
 #include <vector>
 
 #include "generation/link_record.h"
-#include "listing/list_folder_files.h"
 #include "platform/windows/wide_text.h"
 #include "runtime/error.h"
-#include "runtime/folder.h"
+#include "testing/generation_run.h"
 #include "testing/temp_folder.h"
 
 namespace quillfold {
 namespace {
 
+using testing::ListingOrder;
 using testing::ReadFile;
 using testing::TempFolder;
 using testing::WriteFile;
@@ -122,13 +122,6 @@ CliResult RunCli(const std::vector<std::wstring>& arguments, Output output = Out
   std::wstring line;
   for (const std::wstring& argument : arguments) line += L" " + Quoted(argument);
   return RunCliLine(line, output, working_folder);
-}
-
-std::vector<std::string> ListingOrder(const std::string& folder) {
-  const FileNameList list = ListFolderFiles(folder);
-  std::vector<std::string> names;
-  for (std::size_t i = 0; i < list.size(); ++i) names.emplace_back(list[i]);
-  return names;
 }
 
 std::string Records(const std::vector<std::string>& names) {

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "cli/system.h"
-#include "platform/ending_signals.h"
 #include "platform/standard_descriptors.h"
 #include "platform/windows/command_line.h"
 #include "platform/windows/program_start.h"
+#include "runtime/ending_signals.h"
 
 // wmain (linked with -municode) only so that the C run-time reads nothing
 // through the ANSI code page; its argv, split by the C run-time's rules,

@@ -1,4 +1,4 @@
-#include "platform/absolute_folder.h"
+#include "runtime/absolute_folder.h"
 
 #include <unistd.h>
 

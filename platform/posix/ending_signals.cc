@@ -1,4 +1,4 @@
-#include "platform/ending_signals.h"
+#include "runtime/ending_signals.h"
 
 #include <pthread.h>
 #include <unistd.h>

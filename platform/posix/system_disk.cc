@@ -65,7 +65,10 @@ bool IsFolder(int dir_fd, const dirent& entry) {
   return fstatat(dir_fd, entry.d_name, &status, 0) == 0 && S_ISDIR(status.st_mode);
 }
 
-int Descriptor(std::intptr_t handle) { return static_cast<int>(handle); }
+template <typename Handle>
+int Descriptor(Handle handle) {
+  return static_cast<int>(handle);
+}
 
 constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOCTTY;
 
@@ -107,7 +110,7 @@ class PosixDisk : public Disk {
     } else if (fd < 0) {
       return errno;
     }
-    folder = fd;
+    folder = FolderHandle{fd};
     return 0;
   }
 
@@ -175,7 +178,7 @@ class PosixDisk : public Disk {
     }
     if (fd < 0) return errno;
     ::fcntl(fd, F_SETFL, O_APPEND);
-    file = fd;
+    file = FileHandle{fd};
     return 0;
   }
 

@@ -11,6 +11,7 @@
 #include <ntstatus.h>
 #include <winternl.h>
 
+#include <cstdint>
 #include <cstring>
 #include <deque>
 #include <map>
@@ -20,12 +21,12 @@
 #include <vector>
 
 #include "generation/generate_indexes.h"
-#include "listing/list_folder_files.h"
 #include "platform/windows/running_mark.h"
 #include "platform/windows/shared_mutex.h"
 #include "platform/windows/windows_disk.h"
 #include "runtime/error.h"
 #include "runtime/folder.h"
+#include "runtime/list_folder_files.h"
 #include "testing/fake_run_inputs.h"
 #include "testing/folder_snapshot.h"
 #include "testing/generation_run.h"
@@ -205,7 +206,8 @@ TEST(DocumentedAnswersTest, RunLocksAndStatusUseTheWholeFileId) {
     EXPECT_EQ(calls.mutexes.size(), 2u);
     for (const std::wstring& name : calls.mutexes) EXPECT_EQ(name.find(L'!'), name.npos);
     FileStatus status;
-    ASSERT_EQ(disk->Status(a.handle(), status), 0);
+    // To Windows a folder's handle is a file's: Status reads the folder's id.
+    ASSERT_EQ(disk->Status(FileHandle{static_cast<std::intptr_t>(a.handle())}, status), 0);
     EXPECT_EQ(status.id.high, c.high_a);
   }
 }

@@ -7,9 +7,9 @@
 
 #include <string>
 
-#include "listing/list_folder_files.h"
-#include "platform/absolute_folder.h"
 #include "platform/windows/wide_text.h"
+#include "runtime/absolute_folder.h"
+#include "runtime/list_folder_files.h"
 #include "testing/temp_folder.h"
 
 namespace quillfold {

@@ -21,7 +21,10 @@
 namespace quillfold {
 namespace {
 
-HANDLE ToHandle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
+template <typename Handle>
+HANDLE ToHandle(Handle handle) {
+  return reinterpret_cast<HANDLE>(static_cast<std::intptr_t>(handle));
+}
 
 int LastError() { return static_cast<int>(GetLastError()); }
 
@@ -184,7 +187,7 @@ class WindowsDisk : public Disk {
       CloseHandle(handle);
       return ERROR_DIRECTORY;
     }
-    folder = reinterpret_cast<FolderHandle>(handle);
+    folder = FolderHandle{reinterpret_cast<std::intptr_t>(handle)};
     return 0;
   }
 
@@ -252,7 +255,7 @@ class WindowsDisk : public Disk {
             OpenPage(folder, name, FILE_OPEN_IF, FILE_OPEN_REPARSE_POINT, handle, made)) {
       return error;
     }
-    file = reinterpret_cast<FileHandle>(handle);
+    file = FileHandle{reinterpret_cast<std::intptr_t>(handle)};
     return 0;
   }
 
@@ -262,7 +265,7 @@ class WindowsDisk : public Disk {
     HANDLE handle;
     bool made;
     if (const int error = OpenPage(folder, name, FILE_OPEN, 0, handle, made)) return error;
-    file = reinterpret_cast<FileHandle>(handle);
+    file = FileHandle{reinterpret_cast<std::intptr_t>(handle)};
     return 0;
   }
 

@@ -14,12 +14,12 @@
 #include <vector>
 
 #include "generation/generate_indexes.h"
-#include "listing/list_folder_files.h"
 #include "platform/windows/reparse_tags.h"
 #include "platform/windows/wide_text.h"
 #include "runtime/disk.h"
 #include "runtime/error.h"
 #include "runtime/folder.h"
+#include "runtime/list_folder_files.h"
 #include "testing/fake_run_inputs.h"
 #include "testing/folder_snapshot.h"
 #include "testing/generation_run.h"
@@ -59,7 +59,7 @@ void MakeFileW(const std::wstring& folder, const std::wstring& name, DWORD attri
 // The error a run raises, with nothing thrown as number 0.
 Error RunError(FakeRunInputs& inputs) {
   try {
-    GenerateIndexes(inputs);
+    GenerateIndexes(inputs, inputs, SystemDisk());
   } catch (const Error& error) {
     return error;
   }
@@ -77,7 +77,7 @@ TEST(WindowsDiskTest, ListsFilesAndFoldersApartHiddenAndSystemFilesIncluded) {
   testing::MakeFolder(folder / ".git");
   SetFileAttributesW((path + L"\\.git").c_str(), FILE_ATTRIBUTE_HIDDEN);
 
-  EXPECT_EQ(Sorted(ListFolderFiles(folder.path())),
+  EXPECT_EQ(Sorted(ListFolderFiles(Folder(SystemDisk(), folder.path()))),
             (std::vector<std::string>{"a.txt", "hidden.txt", "read-only.txt", "system.dat"}));
   EXPECT_EQ(Sorted(ListSubfolders(folder.path())), (std::vector<std::string>{".git", "sub"}));
 }
@@ -100,14 +100,14 @@ TEST(WindowsDiskTest, KeepsTheSystemsEnumerationOrder) {
 TEST(WindowsDiskTest, AnEmptyFolderGivesNoNamesAndAMissingOneIsNotFound) {
   TempFolder folder;
   testing::MakeFolder(folder / "only-a-folder");
-  EXPECT_TRUE(ListFolderFiles(folder.path()).empty());
+  EXPECT_TRUE(ListFolderFiles(Folder(SystemDisk(), folder.path())).empty());
   WriteFile(folder / "file", "");
   for (const std::string& missing :
        {folder / "missing", folder / "missing" + kPathSeparator + "deeper", folder / "file",
         std::string()}) {
     SCOPED_TRACE(missing);
     try {
-      ListFolderFiles(missing);
+      ListFolderFiles(Folder(SystemDisk(), missing));
       ADD_FAILURE() << "no error raised";
     } catch (const Error& error) {
       EXPECT_EQ(error.number(), 76);
@@ -132,7 +132,8 @@ void CheckLinkedByName(const std::wstring& name, const std::string& bytes,
   TempFolder folder;
   const std::wstring path = SystemPath(folder.path());
   MakeFileW(path, name);
-  ASSERT_EQ(Sorted(ListFolderFiles(folder.path())), std::vector<std::string>{bytes});
+  ASSERT_EQ(Sorted(ListFolderFiles(Folder(SystemDisk(), folder.path()))),
+            std::vector<std::string>{bytes});
 
   FakeRunInputs inputs;
   inputs.folder_path = folder.path();

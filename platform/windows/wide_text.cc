@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "platform/windows/exact_path.h"
-#include "platform/wtf8.h"
+#include "runtime/wtf8.h"
 
 namespace quillfold {
 namespace {

@@ -6,7 +6,7 @@
 
 namespace quillfold {
 
-// The engine's bytes (UTF-8, WTF-8 for names; see platform/wtf8.h) as the
+// The engine's bytes (UTF-8, WTF-8 for names; see runtime/wtf8.h) as the
 // UTF-16 the Win32 API takes, and back.
 std::wstring ToWide(std::string_view bytes);
 std::string FromWide(std::wstring_view text);

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QString>
 
-#include "listing/list_folder_files.h"
+#include "runtime/list_folder_files.h"
 
 namespace quillfold {
 namespace {

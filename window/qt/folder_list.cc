@@ -10,7 +10,7 @@
 #include <memory>
 #include <utility>
 
-#include "platform/absolute_folder.h"
+#include "runtime/absolute_folder.h"
 #include "runtime/error.h"
 #include "runtime/shown_name.h"
 #include "window/qt/error_report.h"

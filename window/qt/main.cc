@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/ending_signals.h"
 #include "platform/standard_descriptors.h"
+#include "runtime/ending_signals.h"
 #include "window/qt/application.h"
 #include "window/qt/display_check.h"
 #include "window/qt/main_window.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/folder_argument.h"
+#include "runtime/folder_argument.h"
 
 namespace quillfold {
 namespace {

@@ -1,7 +1,7 @@
 #ifndef QUILLFOLD_WINDOW_QT_WINDOW_INPUTS_H_
 #define QUILLFOLD_WINDOW_QT_WINDOW_INPUTS_H_
 
-#include "generation/run_inputs.h"
+#include "generation/generate_indexes.h"
 #include "window/shared/options_view.h"
 
 class QCheckBox;

@@ -7,7 +7,7 @@
 namespace quillfold {
 
 BackgroundRun::BackgroundRun(RunSettings settings, Disk& disk, std::function<void()> ended)
-    : inputs_(std::move(settings)),
-      work_([this, &disk] { GenerateIndexes(inputs_, disk); }, std::move(ended)) {}
+    : settings_(std::move(settings)),
+      work_([this, &disk] { GenerateIndexes(settings_, log_, disk); }, std::move(ended)) {}
 
 }  // namespace quillfold

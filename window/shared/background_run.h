@@ -3,10 +3,9 @@
 
 #include <functional>
 #include <optional>
-#include <string_view>
 #include <utility>
 
-#include "generation/run_inputs.h"
+#include "generation/generate_indexes.h"
 #include "runtime/disk.h"
 #include "runtime/error.h"
 #include "window/shared/background_work.h"
@@ -27,22 +26,11 @@ class BackgroundRun {
   std::optional<Error> Finish() { return work_.Finish(); }
 
   // The run's log; complete once Finish has returned.
-  LogText& log() { return inputs_.log; }
+  LogText& log() { return log_; }
 
  private:
-  // What the engine asks of a run: settings read beforehand, and the log.
-  struct SettledInputs : RunInputs {
-    explicit SettledInputs(RunSettings given) : settings(std::move(given)) {}
-
-    RunSettings settings;
-    LogText log;
-
-    RunSettings Settings() override { return settings; }
-    void Clear() override { log.Clear(); }
-    void AddLine(std::string_view name) override { log.AddLine(name); }
-  };
-
-  SettledInputs inputs_;
+  const RunSettings settings_;  // Read from the controls beforehand.
+  LogText log_;
   BackgroundWork work_;  // Last: started once everything it uses is made.
 };
 

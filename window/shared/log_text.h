@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "generation/run_inputs.h"
+#include "generation/generate_indexes.h"
 
 namespace quillfold {
 

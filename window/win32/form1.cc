@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "platform/absolute_folder.h"
 #include "platform/windows/session_end.h"
 #include "platform/windows/wide_text.h"
+#include "runtime/absolute_folder.h"
 #include "runtime/disk.h"
 #include "window/shared/background_run.h"
 #include "window/shared/focus_order.h"

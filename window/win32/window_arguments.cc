@@ -1,6 +1,6 @@
 #include "window/win32/window_arguments.h"
 
-#include "platform/folder_argument.h"
+#include "runtime/folder_argument.h"
 
 namespace quillfold {
 namespace {

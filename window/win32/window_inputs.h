@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "generation/run_inputs.h"
+#include "generation/generate_indexes.h"
 #include "window/shared/options_view.h"
 
 namespace quillfold {

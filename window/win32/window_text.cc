@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "listing/list_folder_files.h"
 #include "platform/windows/wide_text.h"
+#include "runtime/list_folder_files.h"
 #include "runtime/shown_name.h"
 #include "window/shared/form_layout.h"
 

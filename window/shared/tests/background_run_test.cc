@@ -8,8 +8,8 @@
 #include <thread>
 #include <vector>
 
-#include "listing/list_folder_files.h"
-#include "platform/path.h"
+#include "runtime/list_folder_files.h"
+#include "runtime/path.h"
 #include "testing/fake_disk.h"
 #include "testing/system_values.h"
 #include "window/shared/folder_listing.h"

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "listing/list_folder_files.h"
-#include "platform/path.h"
+#include "runtime/list_folder_files.h"
+#include "runtime/path.h"
 #include "testing/fake_disk.h"
 
 namespace quillfold {

@@ -1,5 +1,5 @@
-#ifndef QUILLFOLD_PLATFORM_ABSOLUTE_FOLDER_H_
-#define QUILLFOLD_PLATFORM_ABSOLUTE_FOLDER_H_
+#ifndef QUILLFOLD_RUNTIME_ABSOLUTE_FOLDER_H_
+#define QUILLFOLD_RUNTIME_ABSOLUTE_FOLDER_H_
 
 #include <string>
 
@@ -29,4 +29,4 @@ std::string AbsoluteFolder(const std::string& folder,
 
 }  // namespace quillfold
 
-#endif  // QUILLFOLD_PLATFORM_ABSOLUTE_FOLDER_H_
+#endif  // QUILLFOLD_RUNTIME_ABSOLUTE_FOLDER_H_

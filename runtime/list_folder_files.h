@@ -1,10 +1,10 @@
-#ifndef QUILLFOLD_LISTING_LIST_FOLDER_FILES_H_
-#define QUILLFOLD_LISTING_LIST_FOLDER_FILES_H_
+#ifndef QUILLFOLD_RUNTIME_LIST_FOLDER_FILES_H_
+#define QUILLFOLD_RUNTIME_LIST_FOLDER_FILES_H_
 
 #include <string>
 
-#include "listing/file_name_list.h"
 #include "runtime/disk.h"
+#include "runtime/file_name_list.h"
 #include "runtime/folder.h"
 
 namespace quillfold {
@@ -17,7 +17,6 @@ namespace quillfold {
 // A path that names no folder raises error 76 (Path not found); a folder that
 // cannot be read raises its file error.
 FileNameList ListFolderFiles(const Folder& folder);
-FileNameList ListFolderFiles(const std::string& folder, Disk& disk = SystemDisk());
 
 // The names of the folders directly in `folder`, "." and ".." left out, in
 // the order the system enumerates them; a symbolic link to a folder counts
@@ -26,4 +25,4 @@ FileNameList ListSubfolders(const std::string& folder, Disk& disk = SystemDisk()
 
 }  // namespace quillfold
 
-#endif  // QUILLFOLD_LISTING_LIST_FOLDER_FILES_H_
+#endif  // QUILLFOLD_RUNTIME_LIST_FOLDER_FILES_H_

@@ -1,4 +1,4 @@
-#include "platform/wtf8.h"
+#include "runtime/wtf8.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/folder_argument.h"
+#include "runtime/folder_argument.h"
 
 namespace quillfold {
 

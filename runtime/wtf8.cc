@@ -1,14 +1,25 @@
-#include "platform/wtf8.h"
-
-#include <cstdint>
+#include "runtime/wtf8.h"
 
 namespace quillfold {
 namespace {
 
 bool IsLeadSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 bool IsTrailSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
-void AppendCodePoint(std::string& out, char32_t code_point) {
+void AppendUtf16(std::u16string& out, char32_t code_point) {
+  if (code_point < 0x10000) {
+    out += static_cast<char16_t>(code_point);
+  } else {
+    code_point -= 0x10000;
+    out += static_cast<char16_t>(0xD800 + (code_point >> 10));
+    out += static_cast<char16_t>(0xDC00 + (code_point & 0x3FF));
+  }
+}
+
+}  // namespace
+
+void AppendUtf8(std::string& out, char32_t code_point) {
   if (code_point < 0x80) {
     out += static_cast<char>(code_point);
   } else if (code_point < 0x800) {
@@ -26,67 +37,16 @@ void AppendCodePoint(std::string& out, char32_t code_point) {
   }
 }
 
-void AppendUtf16(std::u16string& out, char32_t code_point) {
-  if (code_point < 0x10000) {
-    out += static_cast<char16_t>(code_point);
-  } else {
-    code_point -= 0x10000;
-    out += static_cast<char16_t>(0xD800 + (code_point >> 10));
-    out += static_cast<char16_t>(0xDC00 + (code_point & 0x3FF));
-  }
-}
-
-// The code point of the sequence at the front of `bytes` and its length, or
-// a length of 0 when no well-formed sequence stands there. Surrogate code
-// points are accepted: they are how WTF-8 writes a lone surrogate.
-struct Decoded {
-  char32_t code_point;
-  std::size_t length;
-};
-
-Decoded DecodeOne(std::string_view bytes) {
-  const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(bytes[i]); };
-  const std::uint8_t first = byte(0);
-  if (first < 0x80) return {first, 1};
-  std::size_t length;
-  char32_t code_point;
-  char32_t smallest;  // Below this the sequence is overlong.
-  if (first >= 0xC2 && first <= 0xDF) {
-    length = 2;
-    code_point = first & 0x1F;
-    smallest = 0x80;
-  } else if (first >= 0xE0 && first <= 0xEF) {
-    length = 3;
-    code_point = first & 0x0F;
-    smallest = 0x800;
-  } else if (first >= 0xF0 && first <= 0xF4) {
-    length = 4;
-    code_point = first & 0x07;
-    smallest = 0x10000;
-  } else {
-    return {0, 0};
-  }
-  if (bytes.size() < length) return {0, 0};
-  for (std::size_t i = 1; i < length; ++i) {
-    if ((byte(i) & 0xC0) != 0x80) return {0, 0};
-    code_point = (code_point << 6) | (byte(i) & 0x3F);
-  }
-  if (code_point < smallest || code_point > 0x10FFFF) return {0, 0};
-  return {code_point, length};
-}
-
-}  // namespace
-
 std::string Wtf8FromUtf16(std::u16string_view text) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char32_t unit = text[i];
     if (IsLeadSurrogate(unit) && i + 1 < text.size() && IsTrailSurrogate(text[i + 1])) {
-      AppendCodePoint(out, 0x10000 + ((unit - 0xD800) << 10) + (text[i + 1] - 0xDC00));
+      AppendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (text[i + 1] - 0xDC00));
       ++i;
     } else {
-      AppendCodePoint(out, unit);
+      AppendUtf8(out, unit);
     }
   }
   return out;
@@ -96,8 +56,9 @@ std::u16string Utf16FromWtf8(std::string_view bytes) {
   std::u16string out;
   out.reserve(bytes.size());
   while (!bytes.empty()) {
-    const Decoded decoded = DecodeOne(bytes);
-    if (decoded.length == 0) {
+    std::size_t length = Utf8SequenceLength(bytes);
+    if (length == 0 && StartsWithLoneSurrogate(bytes)) length = 3;
+    if (length == 0) {
       out += u'\uFFFD';
       bytes.remove_prefix(1);
       continue;
@@ -105,17 +66,11 @@ std::u16string Utf16FromWtf8(std::string_view bytes) {
     // A lead and a trail surrogate written one after the other as WTF-8
     // would not be: they are one character. Appending both units gives
     // exactly that character back.
-    AppendUtf16(out, decoded.code_point);
-    bytes.remove_prefix(decoded.length);
+    AppendUtf16(out, DecodeUtf8Sequence(bytes.substr(0, length)));
+    bytes.remove_prefix(length);
   }
   return out;
 }
-
-namespace {
-
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
-
-}  // namespace
 
 // The narrowed second-byte ranges after E0, ED, F0 and F4 rule out overlong
 // forms, surrogates and code points past U+10FFFF.

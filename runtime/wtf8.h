@@ -1,5 +1,5 @@
-#ifndef QUILLFOLD_PLATFORM_WTF8_H_
-#define QUILLFOLD_PLATFORM_WTF8_H_
+#ifndef QUILLFOLD_RUNTIME_WTF8_H_
+#define QUILLFOLD_RUNTIME_WTF8_H_
 
 #include <cstddef>
 #include <string>
@@ -13,6 +13,9 @@ namespace quillfold {
 // a name, is written as the three bytes UTF-8 would give its code point. So
 // every name converts to bytes and back unchanged, and a link to it can
 // percent-encode those bytes and still reach the file.
+
+// Appends the UTF-8 (for a surrogate, WTF-8) bytes of `code_point`.
+void AppendUtf8(std::string& out, char32_t code_point);
 
 // UTF-16 to WTF-8.
 std::string Wtf8FromUtf16(std::u16string_view text);
@@ -38,4 +41,4 @@ bool StartsWithLoneSurrogate(std::string_view bytes);
 
 }  // namespace quillfold
 
-#endif  // QUILLFOLD_PLATFORM_WTF8_H_
+#endif  // QUILLFOLD_RUNTIME_WTF8_H_

@@ -1,4 +1,4 @@
-#include "listing/list_folder_files.h"
+#include "runtime/list_folder_files.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -26,7 +26,7 @@ std::vector<std::string> Names(const FileNameList& list) {
 
 int ErrorNumberOf(const std::string& folder) {
   try {
-    ListFolderFiles(folder);
+    ListFolderFiles(Folder(SystemDisk(), folder));
   } catch (const Error& error) {
     return error.number();
   }
@@ -44,7 +44,7 @@ TEST(ListFolderFilesTest, ListsFilesAndFoldersApartWithLinksAsWhatTheyPointAt) {
   ASSERT_EQ(symlink("sub", (folder / "link-to-folder").c_str()), 0);
   ASSERT_EQ(symlink("nowhere", (folder / "dangling").c_str()), 0);
 
-  std::vector<std::string> names = Names(ListFolderFiles(folder.path()));
+  std::vector<std::string> names = Names(ListFolderFiles(Folder(SystemDisk(), folder.path())));
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<std::string>{".hidden", "a.txt", "dangling", "index1.html",
                                              "link-to-file"}));
@@ -61,20 +61,21 @@ TEST(ListFolderFilesTest, KeepsTheSystemsEnumerationOrder) {
   for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
     system_order.push_back(entry.path().filename().string());
   }
-  EXPECT_EQ(Names(ListFolderFiles(folder.path())), system_order);
+  EXPECT_EQ(Names(ListFolderFiles(Folder(SystemDisk(), folder.path()))), system_order);
 }
 
 TEST(ListFolderFilesTest, KeepsNamesAsBytes) {
   TempFolder folder;
   const std::string latin1_name = "caf\xE9 \x01\n\r.txt";  // Not UTF-8.
   WriteFile(folder / latin1_name, "");
-  EXPECT_EQ(Names(ListFolderFiles(folder.path())), std::vector<std::string>{latin1_name});
+  EXPECT_EQ(Names(ListFolderFiles(Folder(SystemDisk(), folder.path()))),
+            std::vector<std::string>{latin1_name});
 }
 
 TEST(ListFolderFilesTest, AnEmptyFolderGivesNoNames) {
   TempFolder folder;
   mkdir((folder / "only-a-folder").c_str(), 0755);
-  EXPECT_TRUE(ListFolderFiles(folder.path()).empty());
+  EXPECT_TRUE(ListFolderFiles(Folder(SystemDisk(), folder.path())).empty());
 }
 
 TEST(ListFolderFilesTest, APathThatIsNoFolderIsNotFound) {

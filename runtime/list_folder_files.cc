@@ -1,4 +1,4 @@
-#include "listing/list_folder_files.h"
+#include "runtime/list_folder_files.h"
 
 #include "runtime/error.h"
 
@@ -16,10 +16,6 @@ FileNameList ListEntries(const Folder& folder, EntryKind kind) {
 }  // namespace
 
 FileNameList ListFolderFiles(const Folder& folder) { return ListEntries(folder, EntryKind::kFile); }
-
-FileNameList ListFolderFiles(const std::string& folder, Disk& disk) {
-  return ListEntries(Folder(disk, folder), EntryKind::kFile);
-}
 
 FileNameList ListSubfolders(const std::string& folder, Disk& disk) {
   return ListEntries(Folder(disk, folder), EntryKind::kFolder);

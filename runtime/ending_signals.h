@@ -1,5 +1,5 @@
-#ifndef QUILLFOLD_PLATFORM_ENDING_SIGNALS_H_
-#define QUILLFOLD_PLATFORM_ENDING_SIGNALS_H_
+#ifndef QUILLFOLD_RUNTIME_ENDING_SIGNALS_H_
+#define QUILLFOLD_RUNTIME_ENDING_SIGNALS_H_
 
 namespace quillfold {
 
@@ -28,4 +28,4 @@ class EndingSignalsHeld {
 
 }  // namespace quillfold
 
-#endif  // QUILLFOLD_PLATFORM_ENDING_SIGNALS_H_
+#endif  // QUILLFOLD_RUNTIME_ENDING_SIGNALS_H_

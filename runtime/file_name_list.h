@@ -1,5 +1,5 @@
-#ifndef QUILLFOLD_LISTING_FILE_NAME_LIST_H_
-#define QUILLFOLD_LISTING_FILE_NAME_LIST_H_
+#ifndef QUILLFOLD_RUNTIME_FILE_NAME_LIST_H_
+#define QUILLFOLD_RUNTIME_FILE_NAME_LIST_H_
 
 #include <cstddef>
 #include <string>
@@ -32,4 +32,4 @@ class FileNameList {
 
 }  // namespace quillfold
 
-#endif  // QUILLFOLD_LISTING_FILE_NAME_LIST_H_
+#endif  // QUILLFOLD_RUNTIME_FILE_NAME_LIST_H_

@@ -1,5 +1,5 @@
-#ifndef QUILLFOLD_PLATFORM_PATH_H_
-#define QUILLFOLD_PLATFORM_PATH_H_
+#ifndef QUILLFOLD_RUNTIME_PATH_H_
+#define QUILLFOLD_RUNTIME_PATH_H_
 
 namespace quillfold {
 
@@ -24,4 +24,4 @@ inline constexpr bool kNamesAreUtf16 = false;
 
 }  // namespace quillfold
 
-#endif  // QUILLFOLD_PLATFORM_PATH_H_
+#endif  // QUILLFOLD_RUNTIME_PATH_H_

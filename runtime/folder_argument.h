@@ -1,5 +1,5 @@
-#ifndef QUILLFOLD_PLATFORM_FOLDER_ARGUMENT_H_
-#define QUILLFOLD_PLATFORM_FOLDER_ARGUMENT_H_
+#ifndef QUILLFOLD_RUNTIME_FOLDER_ARGUMENT_H_
+#define QUILLFOLD_RUNTIME_FOLDER_ARGUMENT_H_
 
 #include <string>
 #include <string_view>
@@ -15,4 +15,4 @@ std::string FolderArgumentMistake(std::string_view folder);
 
 }  // namespace quillfold
 
-#endif  // QUILLFOLD_PLATFORM_FOLDER_ARGUMENT_H_
+#endif  // QUILLFOLD_RUNTIME_FOLDER_ARGUMENT_H_
