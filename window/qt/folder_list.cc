@@ -52,7 +52,7 @@ FolderList::FolderList(QWidget* parent) : QListWidget(parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   connect(this, &QListWidget::itemDoubleClicked, this, &FolderList::OpenFolder);
   Show(Await([places = StartPlaces{.current = CurrentFolder(), .home = HomeFolder(), .root = "/"}] {
-    return ListStartFolder(places, FolderEntries, PathStyle::kPosix);
+    return ListStartFolder(places, PosixFolderLines, PathStyle::kPosix);
   }));
 }
 
@@ -85,9 +85,9 @@ void FolderList::OpenPath(const std::string& path) {
   if (listing_) return;
   ListedFolder listed;
   try {
-    listed = Await([path] { return ListedFolder{path, FolderEntries(path)}; });
+    listed = Await([path] { return ListedFolder{path, PosixFolderLines(path)}; });
   } catch (const Error& error) {
-    setCurrentRow(current_row_);
+    setCurrentRow(open_line_);
     ReportError(window(), error);
     return;
   }
@@ -111,22 +111,22 @@ ListedFolder FolderList::Await(std::function<ListedFolder()> list) {
 }
 
 void FolderList::Show(const ListedFolder& listed) {
-  current_path_ = listed.folder;
+  open_folder_ = listed.folder;
   clear();
   const QIcon open_icon = style()->standardIcon(QStyle::SP_DirOpenIcon);
   const QIcon closed_icon = style()->standardIcon(QStyle::SP_DirClosedIcon);
-  current_row_ = 0;
-  for (const FolderEntry& entry : listed.lines) {
+  open_line_ = 0;
+  for (const FolderLine& line : listed.lines) {
     std::string shown;
-    AppendShownName(entry.name, shown);
+    AppendShownName(line.name, shown);
     auto* item =
-        new QListWidgetItem(entry.open ? open_icon : closed_icon, QString::fromStdString(shown));
-    item->setData(kPathRole, QByteArray::fromStdString(entry.path));
-    item->setData(FolderIndentDelegate::kDepthRole, entry.depth);
+        new QListWidgetItem(line.open ? open_icon : closed_icon, QString::fromStdString(shown));
+    item->setData(kPathRole, QByteArray::fromStdString(line.path));
+    item->setData(FolderIndentDelegate::kDepthRole, line.depth);
     addItem(item);
-    if (entry.open) current_row_ = count() - 1;
+    if (line.open) open_line_ = count() - 1;
   }
-  setCurrentRow(current_row_);
+  setCurrentRow(open_line_);
 }
 
 }  // namespace quillfold

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "window/qt/folder_entries.h"
+#include "window/qt/posix_folder_lines.h"
 
 namespace quillfold {
 
@@ -26,7 +26,7 @@ class FolderList : public QListWidget {
 
   // The folder that was opened last (absolute, the file system's bytes); a
   // merely highlighted line does not change it.
-  const std::string& CurrentPath() const { return current_path_; }
+  const std::string& open_folder() const { return open_folder_; }
 
   // Opens `folder` (absolute, or from the current directory) as a
   // double-click on its line would, reporting a folder that cannot be
@@ -44,8 +44,8 @@ class FolderList : public QListWidget {
   ListedFolder Await(std::function<ListedFolder()> list);
   void Show(const ListedFolder& listed);
 
-  std::string current_path_;
-  int current_row_ = 0;  // The line of the current folder.
+  std::string open_folder_;
+  int open_line_ = 0;  // The line of the current folder.
   bool listing_ = false;
 };
 

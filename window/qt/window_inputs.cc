@@ -26,7 +26,7 @@ CheckState CheckStateOf(const QCheckBox* box) {
 }
 
 RunSettings ReadRunSettings(const RunControls& controls) {
-  return {controls.folder_list->CurrentPath(), IsOn(CheckStateOf(controls.filter_switch)),
+  return {controls.folder_list->open_folder(), IsOn(CheckStateOf(controls.filter_switch)),
           Utf8(controls.filter_text), IsOn(CheckStateOf(controls.paging_switch)),
           Utf8(controls.links_per_page)};
 }

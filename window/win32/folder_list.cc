@@ -11,6 +11,7 @@
 #include "window/shared/start_folder.h"
 #include "window/win32/run_wait.h"
 #include "window/win32/window_text.h"
+#include "window/win32/windows_folder_lines.h"
 
 namespace quillfold {
 namespace {
@@ -115,7 +116,7 @@ void FolderList::DrawLine(const DRAWITEMSTRUCT& item) const {
   text_place.left = left;
   SetBkMode(item.hDC, TRANSPARENT);
   SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-  const std::wstring shown = ShownName(line.name);
+  const std::wstring shown = WideShownName(line.name);
   DrawTextW(item.hDC, shown.c_str(), static_cast<int>(shown.size()), &text_place,
             DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
   if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(item.hDC, &item.rcItem);
@@ -157,7 +158,7 @@ void FolderList::Show(ListedFolder listed) {
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     // The text is for screen readers and type-ahead; the line is drawn here.
     SendMessageW(list_, LB_ADDSTRING, 0,
-                 reinterpret_cast<LPARAM>(ShownName(lines_[i].name).c_str()));
+                 reinterpret_cast<LPARAM>(WideShownName(lines_[i].name).c_str()));
     if (lines_[i].open) open_line_ = static_cast<int>(i);
   }
   SendMessageW(list_, LB_SETCURSEL, open_line_, 0);

@@ -284,13 +284,7 @@ void Form1::CreateControls() {
   for (std::string_view name : order) {
     controls_[name] = CreateControl(FormControl(name), window_, instance_);
   }
-  run_button_ = Control("Command1");
-  read_me_button_ = Control("Command3");
-  filter_switch_ = Control("Check1");
-  filter_text_ = Control("Text2");
-  paging_switch_ = Control("Check2");
-  links_per_page_ = Control("Text3");
-  for (HWND box : {filter_switch_, paging_switch_}) {
+  for (HWND box : {Control("Check1"), Control("Check2")}) {
     SetWindowSubclass(box, SwitchProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
   }
   folder_list_ = std::make_unique<FolderList>(Control("Dir1"), [this] { WaitForListing(); });
@@ -315,25 +309,28 @@ void Form1::PlaceControls() {
   InvalidateRect(window_, nullptr, TRUE);
 }
 
-HWND Form1::Control(std::string_view name) const { return controls_.at(name); }
+HWND Form1::Control(std::string_view name) const {
+  const auto found = controls_.find(name);
+  return found == controls_.end() ? nullptr : found->second;
+}
 
 void Form1::OnCommand(int id, int notification, HWND control) {
   if (id == IDOK) {
     // Enter: a focused button is pressed and the folder list opens its
     // highlighted folder; in a text box or on a check box it does nothing.
     const HWND focus = GetFocus();
-    if (focus == run_button_) {
+    if (focus == Control("Command1")) {
       RunGeneration();
-    } else if (focus == read_me_button_) {
+    } else if (focus == Control("Command3")) {
       OpenReadMePage();
     } else if (focus == folder_list_->handle()) {
       OpenHighlightedFolder();
     }
-  } else if (control == run_button_ && notification == BN_CLICKED) {
+  } else if (control == Control("Command1") && notification == BN_CLICKED) {
     RunGeneration();
-  } else if (control == read_me_button_ && notification == BN_CLICKED) {
+  } else if (control == Control("Command3") && notification == BN_CLICKED) {
     OpenReadMePage();
-  } else if ((control == filter_switch_ || control == paging_switch_) &&
+  } else if ((control == Control("Check1") || control == Control("Check2")) &&
              notification == BN_CLICKED) {
     // A click, the space bar, and a screen reader's default action, which
     // posts BM_CLICK ("Check Box", MSAA UI Element Reference).
@@ -356,14 +353,14 @@ LRESULT CALLBACK Form1::SwitchProcedure(HWND box, UINT message, WPARAM w, LPARAM
 
 void Form1::FollowSwitch(HWND box) {
   const CheckState state = CheckStateOf(box);
-  ShowOptions(box == filter_switch_ ? AfterFilterChange(options_view_, state)
-                                    : AfterPagingChange(options_view_, state));
+  ShowOptions(box == Control("Check1") ? AfterFilterChange(options_view_, state)
+                                       : AfterPagingChange(options_view_, state));
 }
 
 void Form1::ShowOptions(const OptionsView& view) {
   if (view == options_view_) return;
   if (view.filter_caption != options_view_.filter_caption) {
-    SetWindowTextW(filter_switch_, ToWide(view.filter_caption).c_str());
+    SetWindowTextW(Control("Check1"), ToWide(view.filter_caption).c_str());
   }
   for (std::string_view name : FilterControls()) {
     ShowWindow(Control(name), view.filter_text_shown ? SW_SHOW : SW_HIDE);
@@ -375,8 +372,9 @@ void Form1::ShowOptions(const OptionsView& view) {
 }
 
 void Form1::RunGeneration() {
-  const RunSettings settings = ReadRunSettings(
-      folder_list_->open_folder(), {filter_switch_, filter_text_, paging_switch_, links_per_page_});
+  const RunSettings settings =
+      ReadRunSettings(folder_list_->open_folder(),
+                      {Control("Check1"), Control("Text2"), Control("Check2"), Control("Text3")});
   // The window takes no input while the run lasts, but keeps painting and
   // answering the system, which would otherwise call it "Not Responding".
   EnableWindow(window_, FALSE);
@@ -398,7 +396,7 @@ void Form1::RunGeneration() {
   DiscardQueuedInput();
   SetCursor(cursor);
   EnableWindow(window_, TRUE);
-  SetFocus(run_button_);
+  SetFocus(Control("Command1"));
   if (failure) ReportError(window_, *failure);
 }
 

@@ -53,7 +53,8 @@ class Form1 {
   void PlaceControls();
   void OnCommand(int id, int notification, HWND control);
 
-  // The control named `name` in the drawing.
+  // The control named `name` in the drawing; null while the controls are
+  // being made, when a made one already tells the window of changes.
   HWND Control(std::string_view name) const;
   // Shows what Check1 or Check2 (`box`) now asks for.
   void FollowSwitch(HWND box);
@@ -69,12 +70,6 @@ class Form1 {
   HFONT font_ = nullptr;
   int dots_per_inch_ = 96;
   std::map<std::string_view, HWND> controls_;  // By their names in the drawing.
-  HWND run_button_ = nullptr;
-  HWND read_me_button_ = nullptr;
-  HWND filter_switch_ = nullptr;
-  HWND filter_text_ = nullptr;
-  HWND paging_switch_ = nullptr;
-  HWND links_per_page_ = nullptr;
   std::unique_ptr<FolderList> folder_list_;
   std::unique_ptr<LogBox> log_box_;
   OptionsView options_view_ = InitialOptionsView();

@@ -51,7 +51,7 @@ class FolderListTest : public ::testing::Test {
 TEST_F(FolderListTest, StartsAtTheCurrentDirectoryWithPathAndSubfolders) {
   CurrentDirectory cwd(Project());
   FolderList list;
-  EXPECT_EQ(list.CurrentPath(), Project());
+  EXPECT_EQ(list.open_folder(), Project());
   EXPECT_EQ(list.item(0)->text(), "/");
   EXPECT_EQ(LastLines(list, 4), (QStringList{"project", "alpha", "Beta", "gamma"}));
 
@@ -77,7 +77,7 @@ TEST_F(FolderListTest, ClickOnlyHighlights) {
   list.show();
   testing::ClickLine(&list, "gamma");
   EXPECT_EQ(list.currentItem()->text(), "gamma");
-  EXPECT_EQ(list.CurrentPath(), Project());
+  EXPECT_EQ(list.open_folder(), Project());
   EXPECT_EQ(LastLines(list, 4), (QStringList{"project", "alpha", "Beta", "gamma"}));
 }
 
@@ -116,7 +116,7 @@ TEST_F(FolderListTest, DoubleClickOrEnterOpensTheHighlightedFolder) {
     list.show();
     list.setFocus();
     c.open(list);
-    EXPECT_EQ(list.CurrentPath(), temp_ / c.opened);
+    EXPECT_EQ(list.open_folder(), temp_ / c.opened);
     EXPECT_EQ(LastLines(list, c.last_lines.size()), c.last_lines);
     EXPECT_EQ(list.currentItem()->text(), QString(c.opened).section('/', -1));
   }
@@ -129,7 +129,7 @@ TEST_F(FolderListTest, OpeningAFolderOnThePathGoesUpToIt) {
   list.show();
   const QString temp_name = QString::fromStdString(temp_.path()).section('/', -1);
   testing::DoubleClickLine(&list, temp_name);
-  EXPECT_EQ(list.CurrentPath(), temp_.path());
+  EXPECT_EQ(list.open_folder(), temp_.path());
   EXPECT_EQ(LastLines(list, 2), (QStringList{temp_name, "project"}));
   EXPECT_EQ(list.currentItem()->text(), temp_name);
 }
@@ -140,7 +140,7 @@ TEST_F(FolderListTest, OpeningTheRootShowsItsFolders) {
   list.resize(400, 2000);
   list.show();
   testing::DoubleClickLine(&list, "/");
-  EXPECT_EQ(list.CurrentPath(), "/");
+  EXPECT_EQ(list.open_folder(), "/");
   EXPECT_EQ(list.currentRow(), 0);
   EXPECT_TRUE(Lines(list).contains("tmp"));
 }
@@ -158,7 +158,7 @@ std::string OpenLine(const std::string& folder, const QString& line,
   testing::ReportCapture capture;
   testing::DoubleClickLine(&list, line);
   std::string shown = "highlighted " + list.currentItem()->text().toStdString() + "; current " +
-                      list.CurrentPath() + "; lines " + LastLines(list, 4).join(' ').toStdString();
+                      list.open_folder() + "; lines " + LastLines(list, 4).join(' ').toStdString();
   for (const testing::ShownReport& report : capture.reports) {
     shown += "; " + report.title.toStdString() + " " + report.text.toStdString() + " (" +
              report.detail.toStdString() + ")";
@@ -213,7 +213,7 @@ TEST_F(FolderListTest, AFolderGivenAtStartIsOpenedAsTheUserWouldOrReported) {
     FolderList list;
     testing::ReportCapture capture;
     list.OpenGivenFolder(c.given);
-    EXPECT_EQ(list.CurrentPath(), c.current);
+    EXPECT_EQ(list.open_folder(), c.current);
     EXPECT_EQ(list.currentItem()->text().toStdString(), c.current.substr(c.current.rfind('/') + 1));
     std::string reports;
     for (const testing::ShownReport& report : capture.reports) {
@@ -238,7 +238,7 @@ TEST_F(FolderListTest, ControlCharactersInNamesShowByTheirCodeOneFolderALine) {
                                              "esc<U+001B>dir", "gamma", "nl<U+000A>dir"}));
   // The line stands for the folder's own name.
   testing::DoubleClickLine(&list, "nl<U+000A>dir");
-  EXPECT_EQ(list.CurrentPath(), temp_ / "project/nl\ndir");
+  EXPECT_EQ(list.open_folder(), temp_ / "project/nl\ndir");
   EXPECT_EQ(LastLines(list, 2), (QStringList{"project", "nl<U+000A>dir"}));
 }
 

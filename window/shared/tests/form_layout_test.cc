@@ -69,13 +69,11 @@ TEST(ControlTableTest, EveryControlStartsInsideTheForm) {
   }
 }
 
-TEST(ControlTableTest, CaptionsAndAddresses) {
+TEST(ControlTableTest, Captions) {
   EXPECT_EQ(FormControl("Check1").text, kFilterOffCaption);
   EXPECT_EQ(FormControl("Text3").text, "95");
   EXPECT_EQ(FormCaption(""), "Quillfold");
   EXPECT_EQ(FormCaption("example.org"), "Quillfold from example.org");
-  EXPECT_EQ(PublisherReadMeAddress("example.org"), "http://example.org/Quillfold/readme.html");
-  EXPECT_EQ(ErrorHeading(76, "Path not found"), "Error 76: Path not found");
 }
 
 }  // namespace

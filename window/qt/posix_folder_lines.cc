@@ -1,4 +1,4 @@
-#include "window/qt/folder_entries.h"
+#include "window/qt/posix_folder_lines.h"
 
 #include <QFile>
 #include <QString>
@@ -31,7 +31,7 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-std::vector<FolderEntry> FolderEntries(const std::string& folder) {
+std::vector<FolderLine> PosixFolderLines(const std::string& folder) {
   return FolderLines(folder, ShownSubfolderNames(folder), PathStyle::kPosix, LessIgnoringCase);
 }
 

@@ -1,5 +1,5 @@
-#ifndef QUILLFOLD_WINDOW_QT_FOLDER_ENTRIES_H_
-#define QUILLFOLD_WINDOW_QT_FOLDER_ENTRIES_H_
+#ifndef QUILLFOLD_WINDOW_QT_POSIX_FOLDER_LINES_H_
+#define QUILLFOLD_WINDOW_QT_POSIX_FOLDER_LINES_H_
 
 #include <string>
 #include <vector>
@@ -8,18 +8,15 @@
 
 namespace quillfold {
 
-// One line of the folder list.
-using FolderEntry = FolderLine;
-
-// The lines of a classic directory list box whose current folder is `folder`
+// The lines of a classic directory list box whose open folder is `folder`
 // (absolute, no trailing "/" except the root): the root and each folder on
 // the way down to `folder`, ending with `folder` itself, then its direct
 // sub-folders sorted by name ignoring case. Names starting with a dot are
 // left out; a symbolic link to a folder counts as a folder.
 //
 // Raises the file error when `folder`'s sub-folders cannot be read.
-std::vector<FolderEntry> FolderEntries(const std::string& folder);
+std::vector<FolderLine> PosixFolderLines(const std::string& folder);
 
 }  // namespace quillfold
 
-#endif  // QUILLFOLD_WINDOW_QT_FOLDER_ENTRIES_H_
+#endif  // QUILLFOLD_WINDOW_QT_POSIX_FOLDER_LINES_H_
