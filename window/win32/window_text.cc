@@ -16,6 +16,15 @@ std::wstring WideShownName(std::string_view name) {
   return ToWide(shown);
 }
 
+std::wstring EditBoxText(std::string_view text) {
+  std::wstring wide;
+  for (const wchar_t c : ToWide(text)) {
+    if (c == L'\n') wide += L'\r';
+    wide += c;
+  }
+  return wide;
+}
+
 std::wstring ErrorBoxText(const Error& error) {
   const ErrorReport text = ErrorReportOf(error);
   return ToWide(text.heading) + L"\r\n\r\n" + ToWide(text.detail);

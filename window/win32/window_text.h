@@ -14,6 +14,10 @@ namespace quillfold {
 // A name as a line of Dir1: as AppendShownName shows it, in UTF-16.
 std::wstring WideShownName(std::string_view name);
 
+// `text`, whose lines end in LF, as a multi-line edit box takes it: that
+// breaks lines only at CR LF.
+std::wstring EditBoxText(std::string_view text);
+
 // The error box's text: "Error N: TEXT", a blank line, then the detail.
 std::wstring ErrorBoxText(const Error& error);
 

@@ -23,6 +23,20 @@ TEST(WindowTextTest, NamesShowInUtf16AsShown) {
   for (const Case& c : cases) EXPECT_EQ(WideShownName(c.name), c.shown) << c.name;
 }
 
+TEST(WindowTextTest, LogLinesEndInCrLfInTheEditBox) {
+  struct Case {
+    std::string text;
+    std::wstring edit_box;
+  };
+  const Case cases[] = {
+      {"", L""},
+      {"a\n", L"a\r\n"},
+      {"a\nb<U+000D>\n", L"a\r\nb<U+000D>\r\n"},
+      {"\xc3\xa9\n\n", L"\u00e9\r\n\r\n"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(EditBoxText(c.text), c.edit_box) << c.text;
+}
+
 TEST(WindowTextTest, ErrorBoxGivesNumberTextAndDetail) {
   struct Case {
     Error error;
