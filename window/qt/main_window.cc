@@ -19,6 +19,7 @@
 #include "window/qt/folder_list.h"
 #include "window/qt/input_hold.h"
 #include "window/qt/log_box.h"
+#include "window/qt/posix_folder_lines.h"
 #include "window/qt/read_me.h"
 #include "window/shared/focus_order.h"
 #include "window/shared/form_layout.h"
@@ -79,7 +80,8 @@ QAccessibleInterface* AccessibleWindow(const QString& class_name, QObject* objec
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent, Disk& disk) : QWidget(parent), controller_(*this, disk) {
+MainWindow::MainWindow(QWidget* parent, Disk& disk)
+    : QWidget(parent), controller_(*this, disk, PosixFolders()) {
   CreateWindowProperties();
   CreateFolderStep();
   CreateFilterOption();
@@ -88,6 +90,7 @@ MainWindow::MainWindow(QWidget* parent, Disk& disk) : QWidget(parent), controlle
   CreateReadMeButton();
   SetFocusOrder();
   RaiseOverlappedBoxes();
+  controller_.OpenStartFolder();
 }
 
 void MainWindow::ShowCentered() {
@@ -96,9 +99,7 @@ void MainWindow::ShowCentered() {
   show();
 }
 
-void MainWindow::OpenGivenFolder(const std::string& folder) {
-  folder_list_->OpenGivenFolder(folder);
-}
+void MainWindow::OpenGivenFolder(const std::string& folder) { controller_.OpenGivenFolder(folder); }
 
 void MainWindow::CreateWindowProperties() {
   // Qt ignores a factory installed again, by a second window.
@@ -128,6 +129,8 @@ void MainWindow::CreateFolderStep() {
   Describe(run_button_, nullptr,
            "Appends a link for every matching file of the open folder to its index1.html and "
            "lists the linked names");
+  connect(folder_list_, &FolderList::LineOpened, this,
+          [this](int line) { controller_.OpenFolderLine(static_cast<std::size_t>(line)); });
   ClickOnEnter(run_button_);
   connect(run_button_, &QPushButton::clicked, this, [this] { controller_.Run(); });
 }
@@ -222,7 +225,13 @@ std::string MainWindow::TextOf(std::string_view text_box) const {
   return Find<QLineEdit>(text_box)->text().toUtf8().toStdString();
 }
 
-std::string MainWindow::OpenFolder() const { return folder_list_->open_folder(); }
+void MainWindow::ShowFolderLines(const std::vector<FolderLine>& lines, std::size_t open_line) {
+  folder_list_->ShowLines(lines, open_line);
+}
+
+void MainWindow::HighlightFolderLine(std::size_t line) {
+  folder_list_->setCurrentRow(static_cast<int>(line));
+}
 
 void MainWindow::ShowLog(std::string log) {
   log_box_->ShowLog(std::move(log));

@@ -37,6 +37,9 @@ class MainWindow : public QWidget, private FormView {
   // where the window started.
   void OpenGivenFolder(const std::string& folder);
 
+  // The folder a run uses: the one opened last in the folder list.
+  const std::string& open_folder() const { return controller_.open_folder(); }
+
  private:
   void CreateWindowProperties();
   void CreateFolderStep();
@@ -58,7 +61,8 @@ class MainWindow : public QWidget, private FormView {
   void SetCaption(std::string_view control, std::string_view caption) override;
   CheckState CheckStateOf(std::string_view check_box) const override;
   std::string TextOf(std::string_view text_box) const override;
-  std::string OpenFolder() const override;
+  void ShowFolderLines(const std::vector<FolderLine>& lines, std::size_t open_line) override;
+  void HighlightFolderLine(std::size_t line) override;
   void ShowLog(std::string log) override;
   void ShowError(const Error& error) override;
   void PostWorkEnded() override;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "window/shared/folder_lines.h"
+#include "window/shared/form_controller.h"
 
 namespace quillfold {
 
@@ -16,6 +17,10 @@ namespace quillfold {
 //
 // Raises the file error when `folder`'s sub-folders cannot be read.
 std::vector<FolderLine> PosixFolderLines(const std::string& folder);
+
+// The folders of a POSIX system for the folder list: the process's current
+// directory, the home folder and "/" to start in, and PosixFolderLines.
+FolderSystem PosixFolders();
 
 }  // namespace quillfold
 

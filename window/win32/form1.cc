@@ -10,7 +10,6 @@
 #include <utility>
 #include <vector>
 
-#include "platform/absolute_folder.h"
 #include "platform/windows/session_end.h"
 #include "platform/windows/wide_text.h"
 #include "runtime/disk.h"
@@ -23,6 +22,7 @@
 #include "window/win32/log_box.h"
 #include "window/win32/run_wait.h"
 #include "window/win32/window_text.h"
+#include "window/win32/windows_folder_lines.h"
 
 namespace quillfold {
 namespace {
@@ -121,7 +121,8 @@ void ReportError(HWND owner, const Error& error) {
   MessageBoxW(owner, ErrorBoxText(error).c_str(), L"Quillfold", MB_OK | MB_ICONERROR);
 }
 
-Form1::Form1(HINSTANCE instance) : instance_(instance), controller_(*this, SystemDisk()) {
+Form1::Form1(HINSTANCE instance)
+    : instance_(instance), controller_(*this, SystemDisk(), WindowsFolders()) {
   // Common controls 6 (the manifest asks for them) draw in the system's style.
   INITCOMMONCONTROLSEX common_controls{sizeof(common_controls), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&common_controls);
@@ -147,7 +148,7 @@ Form1::Form1(HINSTANCE instance) : instance_(instance), controller_(*this, Syste
   dots_per_inch_ = WindowDotsPerInch(window_);
   CreateControls();
   PlaceControls();
-  folder_list_->OpenStart();
+  controller_.OpenStartFolder();
 }
 
 Form1::~Form1() {
@@ -286,8 +287,7 @@ void Form1::CreateControls() {
   for (HWND box : {Control("Check1"), Control("Check2")}) {
     SetWindowSubclass(box, SwitchProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
   }
-  folder_list_ = std::make_unique<FolderList>(Control("Dir1"),
-                                              [this] { HoldUntilWorkEnded(HeldFor::kListing); });
+  folder_list_ = std::make_unique<FolderList>(Control("Dir1"));
   log_box_ = std::make_unique<LogBox>(Control("Text1"), window_, kLogTimer);
 }
 
@@ -385,7 +385,11 @@ std::string Form1::TextOf(std::string_view text_box) const {
   return FromWide(text);
 }
 
-std::string Form1::OpenFolder() const { return folder_list_->open_folder(); }
+void Form1::ShowFolderLines(const std::vector<FolderLine>& lines, std::size_t open_line) {
+  folder_list_->Show(lines, open_line);
+}
+
+void Form1::HighlightFolderLine(std::size_t line) { folder_list_->Highlight(line); }
 
 void Form1::ShowLog(std::string log) { log_box_->Show(std::move(log)); }
 
@@ -427,20 +431,11 @@ void Form1::OpenReadMePage() {
   if (failure) ReportError(window_, *failure);
 }
 
-void Form1::OpenGivenFolder(const std::string& folder) {
-  try {
-    folder_list_->Open(AbsoluteFolder(folder, ParentSteps::kUpThePath));
-  } catch (const Error& error) {
-    ReportError(window_, error);
-  }
-}
+void Form1::OpenGivenFolder(const std::string& folder) { controller_.OpenGivenFolder(folder); }
 
 void Form1::OpenHighlightedFolder() {
-  try {
-    folder_list_->OpenHighlighted();
-  } catch (const Error& error) {
-    ReportError(window_, error);
-  }
+  const int line = folder_list_->highlighted_line();
+  if (line >= 0) controller_.OpenFolderLine(static_cast<std::size_t>(line));
 }
 
 }  // namespace quillfold

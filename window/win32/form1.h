@@ -63,7 +63,8 @@ class Form1 : private FormView {
   void SetCaption(std::string_view control, std::string_view caption) override;
   CheckState CheckStateOf(std::string_view check_box) const override;
   std::string TextOf(std::string_view text_box) const override;
-  std::string OpenFolder() const override;
+  void ShowFolderLines(const std::vector<FolderLine>& lines, std::size_t open_line) override;
+  void HighlightFolderLine(std::size_t line) override;
   void ShowLog(std::string log) override;
   void ShowError(const Error& error) override;
   void PostWorkEnded() override;

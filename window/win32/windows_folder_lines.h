@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "window/shared/folder_lines.h"
+#include "window/shared/form_controller.h"
 
 namespace quillfold {
 
@@ -16,6 +17,11 @@ bool LessIgnoringCaseWide(const std::string& a, const std::string& b);
 // Dir1's lines for `open_folder`: its path and its sub-folders, sorted
 // ignoring case. Raises the file error when the folder cannot be read.
 std::vector<FolderLine> WindowsFolderLines(const std::string& open_folder);
+
+// The folders of Windows for the folder list: the current folder, the
+// profile folder and the Windows drive's root to start in, and
+// WindowsFolderLines.
+FolderSystem WindowsFolders();
 
 }  // namespace quillfold
 

@@ -317,7 +317,7 @@ class RunTest : public ::testing::Test {
     auto* dir1 = Find<FolderList>(*window_, "Dir1");
     testing::DoubleClickLine(dir1, "site");
     testing::ClickLine(dir1, QString::fromStdString(temp_.path()).section('/', -1));
-    ASSERT_EQ(dir1->open_folder(), Site());
+    ASSERT_EQ(window_->open_folder(), Site());
   }
 
   void SetFilter(const QString& text) {
@@ -623,7 +623,7 @@ TEST(MainWindowTest, StartedInADeletedFolderItOpensTheHomeFolder) {
   testing::ShowActive(window);
   auto* dir1 = Find<FolderList>(window, "Dir1");
   // Not to press Step 2 over the root.
-  ASSERT_EQ(dir1->open_folder(), home);
+  ASSERT_EQ(window.open_folder(), home);
   EXPECT_EQ(dir1->currentItem()->text(), "home");
   QTest::mouseClick(Find(window, "Command1"), Qt::LeftButton);
   EXPECT_EQ(Find<QPlainTextEdit>(window, "Text1")->toPlainText(), "a.txt\n");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <condition_variable>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
@@ -21,7 +22,6 @@ class FakeView : public FormView {
  public:
   std::map<std::string_view, CheckState> checks;
   std::map<std::string_view, std::string> texts;
-  std::string open_folder;
   std::vector<std::string> asked;
 
   void SetVisible(std::string_view control, bool visible) override {
@@ -34,7 +34,14 @@ class FakeView : public FormView {
     return checks.at(check_box);
   }
   std::string TextOf(std::string_view text_box) const override { return texts.at(text_box); }
-  std::string OpenFolder() const override { return open_folder; }
+  void ShowFolderLines(const std::vector<FolderLine>& lines, std::size_t open_line) override {
+    std::string shown = "lines";
+    for (const FolderLine& line : lines) shown += " " + line.name;
+    asked.push_back(shown + ", " + lines[open_line].name + " highlighted");
+  }
+  void HighlightFolderLine(std::size_t line) override {
+    asked.push_back("highlight " + std::to_string(line));
+  }
   void ShowLog(std::string log) override { asked.push_back("log " + log); }
   void ShowError(const Error& error) override {
     asked.push_back("error " + std::to_string(error.number()));
@@ -56,6 +63,48 @@ class FakeView : public FormView {
   std::condition_variable ended_changed_;
   bool ended_ = false;
 };
+
+// Folders listed without a disk, each with its sub-folders; any other
+// cannot be listed. The window starts in /srv.
+using Subfolders = std::map<std::string, std::vector<std::string>>;
+FolderSystem FakeFolders(Subfolders subfolders) {
+  return {[] { return StartPlaces{.current = "/srv", .home = "", .root = "/"}; },
+          [subfolders = std::move(subfolders)](const std::string& folder) {
+            if (!subfolders.contains(folder)) throw Error(kPathNotFound, folder);
+            return FolderLines(folder, subfolders.at(folder), PathStyle::kPosix,
+                               std::less<std::string>());
+          },
+          PathStyle::kPosix};
+}
+
+TEST(FormControllerTest, FolderListOpensALineOrReportsItAndHighlightsTheOpenFolderAgain) {
+  struct Case {
+    std::size_t line;
+    std::vector<std::string> asked;
+    std::string open_folder;
+  };
+  const Case cases[] = {
+      {2, {"held for a listing", "lines / srv a, a highlighted"}, "/srv/a"},
+      {0, {"held for a listing", "lines / bin srv, / highlighted"}, "/"},
+      {3, {"held for a listing", "highlight 1", "error 76"}, "/srv"},
+      // No such line.
+      {4, {}, "/srv"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    FakeView view;
+    testing::FakeDisk disk;
+    FormController controller(
+        view, disk, FakeFolders({{"/", {"srv", "bin"}}, {"/srv", {"b", "a"}}, {"/srv/a", {}}}));
+    controller.OpenStartFolder();
+    EXPECT_EQ(view.asked,
+              (std::vector<std::string>{"held for a listing", "lines / srv a b, srv highlighted"}));
+    view.asked.clear();
+    controller.OpenFolderLine(c.line);
+    EXPECT_EQ(view.asked, c.asked);
+    EXPECT_EQ(controller.open_folder(), c.open_folder);
+  }
+}
 
 TEST(FormControllerTest, CheckBoxesShowAndHideTheirOptionsOnlyWhenTheyChange) {
   const std::string to_filter_caption = "caption Check1 " + std::string(kFilterOnCaption);
@@ -80,7 +129,7 @@ TEST(FormControllerTest, CheckBoxesShowAndHideTheirOptionsOnlyWhenTheyChange) {
   };
   FakeView view;
   testing::FakeDisk disk;
-  FormController controller(view, disk);
+  FormController controller(view, disk, FakeFolders({}));
   for (const Step& step : steps) {
     SCOPED_TRACE(std::string(step.box) + " " + std::to_string(static_cast<int>(step.state)));
     view.checks[step.box] = step.state;
@@ -121,8 +170,9 @@ TEST(FormControllerTest, RunReadsTheControlsHoldsTheWindowThenShowsTheLogAndTheE
     FakeView view;
     view.checks = {{"Check1", c.filter}, {"Check2", c.paging}};
     view.texts = {{"Text2", c.filter_text}, {"Text3", c.links_per_page}};
-    view.open_folder = c.folder;
-    FormController controller(view, disk);
+    FormController controller(view, disk, FakeFolders({{c.folder, {}}}));
+    controller.OpenGivenFolder(c.folder);
+    view.asked.clear();
     controller.Run();
     EXPECT_EQ(view.asked, c.asked);
     EXPECT_EQ(disk.files.size(), c.pages);
