@@ -3,8 +3,8 @@
 # folder in $work (start_work_folder makes one) and its fail function.
 
 # start_work_folder: makes the scratch folder $work and has it removed, and
-# the X server and the program the script started (xvfb_pid, app_pid)
-# ended, when the script ends.
+# the X server and the program the script started (xvfb_pid, app_pid) and
+# the Wine session of use_wine_prefix ended, when the script ends.
 start_work_folder() {
   work=$(mktemp -d)
   xvfb_pid=""
@@ -13,6 +13,7 @@ start_work_folder() {
 }
 end_work_folder() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "${wineserver:-}" ] && [ -n "${WINEPREFIX:-}" ] && "$wineserver" -k 2>/dev/null || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
 }

@@ -2,11 +2,9 @@
 
 #include <QMessageBox>
 #include <QString>
-#include <string>
 #include <utility>
 
-#include "runtime/shown_name.h"
-#include "window/shared/form_layout.h"
+#include "window/shared/error_report.h"
 
 namespace quillfold {
 namespace {
@@ -19,13 +17,10 @@ ErrorBoxCapture& Capture() {
 }  // namespace
 
 void ReportError(QWidget* parent, const Error& error) {
+  const ErrorReport text = ErrorReportOf(error);
   QMessageBox box(QMessageBox::Critical, QStringLiteral("Quillfold"),
-                  QString::fromStdString(ErrorHeading(error.number(), error.text())),
-                  QMessageBox::Ok, parent);
-  // The detail names a file, whose name may hold any character.
-  std::string detail;
-  AppendShownMessage(error.detail(), detail);
-  box.setInformativeText(QString::fromStdString(detail));
+                  QString::fromStdString(text.heading), QMessageBox::Ok, parent);
+  box.setInformativeText(QString::fromStdString(text.detail));
   if (Capture()) {
     Capture()(box);
     return;

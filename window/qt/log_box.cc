@@ -24,12 +24,8 @@ void LogBox::ShowLog(std::string log) {
 }
 
 QString LogBox::NextPiece(std::size_t lines) {
-  // The box breaks lines at CR as well as at LF, so CR LF would show as an
-  // empty line after every name.
   const std::string_view piece = pieces_.Next(lines);
-  QByteArray bytes(piece.data(), static_cast<qsizetype>(piece.size()));
-  bytes.replace("\r\n", "\n");
-  return QString::fromUtf8(bytes);
+  return QString::fromUtf8(piece.data(), static_cast<qsizetype>(piece.size()));
 }
 
 void LogBox::AddMore() {

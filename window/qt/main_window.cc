@@ -3,15 +3,12 @@
 #include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
-#include <optional>
-#include <span>
 #include <string_view>
 #include <vector>
 
@@ -22,9 +19,8 @@
 #include "window/qt/folder_list.h"
 #include "window/qt/input_hold.h"
 #include "window/qt/log_box.h"
+#include "window/qt/posix_folder_lines.h"
 #include "window/qt/read_me.h"
-#include "window/qt/window_inputs.h"
-#include "window/shared/background_run.h"
 #include "window/shared/focus_order.h"
 #include "window/shared/form_layout.h"
 #include "window/shared/twips.h"
@@ -67,12 +63,6 @@ QLabel* PlaceLabel(QWidget* window, std::string_view name) {
   return label;
 }
 
-void SetVisible(QWidget* window, std::span<const std::string_view> names, bool visible) {
-  for (std::string_view name : names) {
-    window->findChild<QWidget*>(Latin1(name), Qt::FindDirectChildrenOnly)->setVisible(visible);
-  }
-}
-
 // What a screen reader says for a control: its name, unless the control
 // speaks its own caption (`name` null), and what it does.
 void Describe(QWidget* control, const char* name, const char* description) {
@@ -90,7 +80,8 @@ QAccessibleInterface* AccessibleWindow(const QString& class_name, QObject* objec
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent, Disk& disk) : QWidget(parent), disk_(disk) {
+MainWindow::MainWindow(QWidget* parent, Disk& disk)
+    : QWidget(parent), controller_(*this, disk, PosixFolders()) {
   CreateWindowProperties();
   CreateFolderStep();
   CreateFilterOption();
@@ -99,6 +90,7 @@ MainWindow::MainWindow(QWidget* parent, Disk& disk) : QWidget(parent), disk_(dis
   CreateReadMeButton();
   SetFocusOrder();
   RaiseOverlappedBoxes();
+  controller_.OpenStartFolder();
 }
 
 void MainWindow::ShowCentered() {
@@ -107,9 +99,7 @@ void MainWindow::ShowCentered() {
   show();
 }
 
-void MainWindow::OpenGivenFolder(const std::string& folder) {
-  folder_list_->OpenGivenFolder(folder);
-}
+void MainWindow::OpenGivenFolder(const std::string& folder) { controller_.OpenGivenFolder(folder); }
 
 void MainWindow::CreateWindowProperties() {
   // Qt ignores a factory installed again, by a second window.
@@ -139,8 +129,10 @@ void MainWindow::CreateFolderStep() {
   Describe(run_button_, nullptr,
            "Appends a link for every matching file of the open folder to its index1.html and "
            "lists the linked names");
+  connect(folder_list_, &FolderList::LineOpened, this,
+          [this](int line) { controller_.OpenFolderLine(static_cast<std::size_t>(line)); });
   ClickOnEnter(run_button_);
-  connect(run_button_, &QPushButton::clicked, this, &MainWindow::RunGeneration);
+  connect(run_button_, &QPushButton::clicked, this, [this] { controller_.Run(); });
 }
 
 void MainWindow::CreateFilterOption() {
@@ -151,7 +143,8 @@ void MainWindow::CreateFilterOption() {
            "Only file names that contain this text get a link, for example .pdf");
   // Every change of the box's state, not only a click: a screen reader's
   // toggle action and the program set it without one.
-  connect(filter_switch_, &QCheckBox::stateChanged, this, &MainWindow::ShowOrHideFilterText);
+  connect(filter_switch_, &QCheckBox::stateChanged, this,
+          [this] { controller_.FilterSwitchChanged(); });
 }
 
 void MainWindow::CreatePagingOption() {
@@ -165,7 +158,8 @@ void MainWindow::CreatePagingOption() {
            "Spreads the links over index1.html, index2.html and so on, and lists those pages in "
            "index.html");
   Describe(links_per_page_, "Links per page", "How many links each page holds");
-  connect(paging_switch_, &QCheckBox::stateChanged, this, &MainWindow::ShowOrHideLinksPerPage);
+  connect(paging_switch_, &QCheckBox::stateChanged, this,
+          [this] { controller_.PagingSwitchChanged(); });
 }
 
 void MainWindow::CreateLog() {
@@ -202,43 +196,59 @@ void MainWindow::RaiseOverlappedBoxes() {
   }
 }
 
-void MainWindow::ShowOrHideFilterText() {
-  ShowOptions(AfterFilterChange(options_view_, CheckStateOf(filter_switch_)));
+template <typename Control>
+Control* MainWindow::Find(std::string_view name) const {
+  return findChild<Control*>(Latin1(name), Qt::FindDirectChildrenOnly);
 }
 
-void MainWindow::ShowOrHideLinksPerPage() {
-  ShowOptions(AfterPagingChange(options_view_, CheckStateOf(paging_switch_)));
+void MainWindow::SetVisible(std::string_view control, bool visible) {
+  Find<QWidget>(control)->setVisible(visible);
 }
 
-void MainWindow::ShowOptions(const OptionsView& view) {
-  filter_switch_->setText(Latin1(view.filter_caption));
-  SetVisible(this, FilterControls(), view.filter_text_shown);
-  SetVisible(this, PagingControls(), view.links_per_page_shown);
-  options_view_ = view;
+void MainWindow::SetCaption(std::string_view control, std::string_view caption) {
+  Find<QAbstractButton>(control)->setText(Latin1(caption));
 }
 
-void MainWindow::RunGeneration() {
-  const RunSettings settings = ReadRunSettings(
-      {folder_list_, filter_switch_, filter_text_, paging_switch_, links_per_page_});
-  QEventLoop wait;
-  BackgroundRun run(settings, disk_, [&wait] {
-    QMetaObject::invokeMethod(&wait, &QEventLoop::quit, Qt::QueuedConnection);
-  });
-  {
-    // The window takes no input while the run lasts, but keeps painting
-    // and answering the window manager, which would otherwise offer to end
-    // it.
-    const InputHold hold;
-    wait.exec();
+CheckState MainWindow::CheckStateOf(std::string_view check_box) const {
+  switch (Find<QCheckBox>(check_box)->checkState()) {
+    case Qt::Checked:
+      return CheckState::kTicked;
+    case Qt::PartiallyChecked:
+      return CheckState::kGrey;
+    case Qt::Unchecked:
+      break;
   }
-  const std::optional<Error> failure = run.Finish();
-  // The names linked before a failure show behind its report; a run that
-  // failed before clearing the log leaves the box as it was.
-  if (run.log().cleared()) {
-    log_box_->ShowLog(run.log().TakeText());
-    log_box_->viewport()->repaint();
-  }
-  if (failure) ReportError(this, *failure);
+  return CheckState::kClear;
+}
+
+std::string MainWindow::TextOf(std::string_view text_box) const {
+  return Find<QLineEdit>(text_box)->text().toUtf8().toStdString();
+}
+
+void MainWindow::ShowFolderLines(const std::vector<FolderLine>& lines, std::size_t open_line) {
+  folder_list_->ShowLines(lines, open_line);
+}
+
+void MainWindow::HighlightFolderLine(std::size_t line) {
+  folder_list_->setCurrentRow(static_cast<int>(line));
+}
+
+void MainWindow::ShowLog(std::string log) {
+  log_box_->ShowLog(std::move(log));
+  log_box_->viewport()->repaint();
+}
+
+void MainWindow::ShowError(const Error& error) { ReportError(this, error); }
+
+void MainWindow::PostWorkEnded() {
+  QMetaObject::invokeMethod(&work_ended_, &QEventLoop::quit, Qt::QueuedConnection);
+}
+
+void MainWindow::HoldUntilWorkEnded(HeldFor) {
+  // The window takes no input while the work lasts, but keeps painting and
+  // answering the window manager.
+  const InputHold hold;
+  work_ended_.exec();
 }
 
 void MainWindow::OpenReadMePage() {

@@ -1,11 +1,13 @@
 #ifndef QUILLFOLD_WINDOW_QT_MAIN_WINDOW_H_
 #define QUILLFOLD_WINDOW_QT_MAIN_WINDOW_H_
 
+#include <QEventLoop>
 #include <QWidget>
 #include <string>
+#include <string_view>
 
 #include "runtime/disk.h"
-#include "window/shared/options_view.h"
+#include "window/shared/form_controller.h"
 
 class QCheckBox;
 class QLabel;
@@ -20,7 +22,7 @@ class LogBox;
 // Form1, the program's window: choose a folder, set the two options, run
 // the generation, read its log. The controls sit at fixed places, as the
 // window was drawn, and stay there when the window is resized.
-class MainWindow : public QWidget {
+class MainWindow : public QWidget, private FormView {
   Q_OBJECT
 
  public:
@@ -35,6 +37,9 @@ class MainWindow : public QWidget {
   // where the window started.
   void OpenGivenFolder(const std::string& folder);
 
+  // The folder a run uses: the one opened last in the folder list.
+  const std::string& open_folder() const { return controller_.open_folder(); }
+
  private:
   void CreateWindowProperties();
   void CreateFolderStep();
@@ -46,14 +51,25 @@ class MainWindow : public QWidget {
   // A box lies over the label or check box that overlaps it.
   void RaiseOverlappedBoxes();
 
-  void ShowOrHideFilterText();
-  void ShowOrHideLinksPerPage();
-  void ShowOptions(const OptionsView& view);
-  void RunGeneration();
   void OpenReadMePage();
 
-  Disk& disk_;
-  OptionsView options_view_ = InitialOptionsView();
+  // The control named `name` in the drawing.
+  template <typename Control>
+  Control* Find(std::string_view name) const;
+
+  void SetVisible(std::string_view control, bool visible) override;
+  void SetCaption(std::string_view control, std::string_view caption) override;
+  CheckState CheckStateOf(std::string_view check_box) const override;
+  std::string TextOf(std::string_view text_box) const override;
+  void ShowFolderLines(const std::vector<FolderLine>& lines, std::size_t open_line) override;
+  void HighlightFolderLine(std::size_t line) override;
+  void ShowLog(std::string log) override;
+  void ShowError(const Error& error) override;
+  void PostWorkEnded() override;
+  void HoldUntilWorkEnded(HeldFor held_for) override;
+
+  FormController controller_;
+  QEventLoop work_ended_;
 
   // Named by what they are; their Qt object names are the names they have
   // in the window's drawing (in comments).

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "runtime/folder_argument.h"
+#include "window/shared/window_command.h"
 
 namespace quillfold {
 namespace {
@@ -41,18 +41,6 @@ constexpr QtOption kQtOptions[] = {
 
 // Qt also reads these as "-name=VALUE", and the debugger option only so.
 constexpr std::string_view kQtJoinedOptions[] = {"-style=", "-stylesheet=", "-qmljsdebugger="};
-
-WindowArguments OnlyAction(WindowArguments::Action action) {
-  WindowArguments arguments;
-  arguments.action = action;
-  return arguments;
-}
-
-WindowArguments UsageError(std::string message) {
-  WindowArguments arguments = OnlyAction(WindowArguments::Action::kUsageError);
-  arguments.usage_error = std::move(message);
-  return arguments;
-}
 
 const QtOption* FindQtOption(std::string_view name) {
   const auto found = std::find_if(std::begin(kQtOptions), std::end(kQtOptions),
@@ -96,29 +84,34 @@ WindowArguments ParseWindowArguments(std::span<const std::string_view> arguments
       continue;
     }
     if (options_ended || argument.size() < 2 || argument[0] != '-') {
-      if (!result.folder.empty()) return UsageError("more than one folder given");
-      if (std::string mistake = FolderArgumentMistake(argument); !mistake.empty()) {
-        return UsageError(std::move(mistake));
+      if (std::string mistake = FolderMistake(argument, result.folder); !mistake.empty()) {
+        return UsageError<WindowArguments>(std::move(mistake));
       }
       result.folder = argument;
       continue;
     }
     if (argument == "--help" || argument == "-h") {
-      return OnlyAction(WindowArguments::Action::kHelp);
+      return OnlyAction<WindowArguments>(WindowArguments::Action::kHelp);
     }
-    if (argument == "--version") return OnlyAction(WindowArguments::Action::kVersion);
+    if (argument == "--version") {
+      return OnlyAction<WindowArguments>(WindowArguments::Action::kVersion);
+    }
     const std::string_view name = argument.starts_with("--") ? argument.substr(1) : argument;
     if (IsJoinedQtOption(name)) continue;
     const QtOption* option = FindQtOption(name);
-    if (option == nullptr) return UsageError("unknown option " + std::string(argument));
+    if (option == nullptr) {
+      return UsageError<WindowArguments>("unknown option " + std::string(argument));
+    }
     if (!option->takes_value) continue;
     if (i + 1 == arguments.size()) {
-      return UsageError("option " + std::string(argument) + " needs a value");
+      return UsageError<WindowArguments>("option " + std::string(argument) + " needs a value");
     }
     const std::string_view value = arguments[++i];
     if (name == "-platform") {
       // Qt would take an empty name as a platform and fail to find it.
-      if (value.empty()) return UsageError("option " + std::string(argument) + " needs a value");
+      if (value.empty()) {
+        return UsageError<WindowArguments>("option " + std::string(argument) + " needs a value");
+      }
       result.platform = value;
     } else if (name == "-display") {
       result.display = value;

@@ -45,21 +45,7 @@ std::string JoinPath(const std::string& folder, const std::string& name, PathSty
   return folder + Separator(style) + name;
 }
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 }  // namespace
-
-bool LessIgnoringAsciiCase(const std::string& a, const std::string& b) {
-  const auto [a_end, b_end] =
-      std::mismatch(a.begin(), a.end(), b.begin(), b.end(),
-                    [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
-  if (a_end == a.end() || b_end == b.end()) {
-    if (a.size() != b.size()) return a.size() < b.size();
-    return a < b;
-  }
-  return static_cast<unsigned char>(LowerAscii(*a_end)) <
-         static_cast<unsigned char>(LowerAscii(*b_end));
-}
 
 std::vector<FolderLine> FolderPathLines(std::string_view open_folder, PathStyle style) {
   const std::string root = RootPath(open_folder, style);

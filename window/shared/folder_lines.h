@@ -27,11 +27,6 @@ enum class PathStyle {
 // Whether name `a` sorts before `b`, as the folder list orders sub-folders.
 using NameLess = std::function<bool(const std::string& a, const std::string& b)>;
 
-// Names in order ignoring the case of ASCII letters; names equal but for
-// case keep a fixed order from their bytes. A system whose names are text
-// passes a comparison that knows more letters.
-bool LessIgnoringAsciiCase(const std::string& a, const std::string& b);
-
 // The lines down to `open_folder` (absolute, no trailing separator except
 // a root's): its root, each folder on the way, and the folder itself, all
 // open, each one deeper than the last.
@@ -42,7 +37,7 @@ std::vector<FolderLine> FolderPathLines(std::string_view open_folder, PathStyle 
 // sub-folders) sorted by `less`, one deeper than the open folder.
 std::vector<FolderLine> FolderLines(std::string_view open_folder,
                                     std::vector<std::string> subfolders, PathStyle style,
-                                    const NameLess& less = LessIgnoringAsciiCase);
+                                    const NameLess& less);
 
 // A system's FolderLines for a folder, its sub-folders listed from the disk
 // and shown as the system shows them. Raises the folder's error when they

@@ -82,12 +82,4 @@ std::string FormCaption(std::string_view publisher_host) {
   return "Quillfold from " + std::string(publisher_host);
 }
 
-std::string PublisherReadMeAddress(std::string_view publisher_host) {
-  return "http://" + std::string(publisher_host) + "/Quillfold/readme.html";
-}
-
-std::string ErrorHeading(int number, std::string_view text) {
-  return "Error " + std::to_string(number) + ": " + std::string(text);
-}
-
 }  // namespace quillfold

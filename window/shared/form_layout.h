@@ -71,12 +71,6 @@ std::span<const std::string_view> PagingControls();
 // "Quillfold".
 std::string FormCaption(std::string_view publisher_host);
 
-// The read-me on the publisher's site: http://HOST/Quillfold/readme.html.
-std::string PublisherReadMeAddress(std::string_view publisher_host);
-
-// The error box's first line: "Error 76: Path not found".
-std::string ErrorHeading(int number, std::string_view text);
-
 }  // namespace quillfold
 
 #endif  // QUILLFOLD_WINDOW_SHARED_FORM_LAYOUT_H_

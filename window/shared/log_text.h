@@ -11,7 +11,8 @@
 namespace quillfold {
 
 // A run's log as the window's log box shows it, in UTF-8: each name as
-// AppendShownName shows it, and CR LF after it. Collected during the run
+// AppendShownName shows it, and LF after it (a box that
+// needs CR LF adds the CR). Collected during the run
 // and handed to the box after it: a box refilled line by line would lay
 // itself out once per line.
 class LogText : public RunLog {
@@ -47,7 +48,7 @@ class LogPieces {
   LogPieces() = default;
   explicit LogPieces(std::string text) : text_(std::move(text)) {}
 
-  // The next piece: up to `lines` lines, each with its CR LF, and the rest
+  // The next piece: up to `lines` lines, each with its LF, and the rest
   // of the text when it has fewer. Empty once everything was given.
   std::string_view Next(std::size_t lines);
   bool done() const { return given_ == text_.size(); }

@@ -1,8 +1,13 @@
 #include "window/shared/read_me.h"
 
-#include "window/shared/form_layout.h"
-
 namespace quillfold {
+namespace {
+
+std::string PublisherReadMeAddress(std::string_view publisher_host) {
+  return "http://" + std::string(publisher_host) + "/Quillfold/readme.html";
+}
+
+}  // namespace
 
 ReadMeTarget ChooseReadMe(std::string_view publisher_host, std::span<const std::string> local_pages,
                           const std::function<bool(const std::string& path)>& exists) {

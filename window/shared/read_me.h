@@ -19,7 +19,8 @@ struct ReadMeTarget {
   friend bool operator==(const ReadMeTarget&, const ReadMeTarget&) = default;
 };
 
-// With a publisher host, the publisher's page; else the first of
+// With a publisher host, the publisher's page
+// (http://HOST/Quillfold/readme.html); else the first of
 // `local_pages` that `exists` (the copy installed with the program, then
 // any other), and when none does, the first, so that the report names
 // where the page belongs.

@@ -5,11 +5,6 @@
 
 #include <utility>
 
-#include "platform/windows/wide_text.h"
-#include "runtime/error.h"
-#include "window/shared/folder_listing.h"
-#include "window/shared/start_folder.h"
-#include "window/win32/run_wait.h"
 #include "window/win32/window_text.h"
 
 namespace quillfold {
@@ -39,53 +34,14 @@ HICON FolderIcon(SHSTOCKICONID id, int shell32_index) {
   return icon;
 }
 
-// Empty when the system cannot name it.
-std::string CurrentFolder() {
-  const DWORD length = GetCurrentDirectoryW(0, nullptr);
-  if (length == 0) return {};
-  std::wstring folder(length, L'\0');
-  folder.resize(GetCurrentDirectoryW(length, folder.data()));
-  return FromWide(folder);
-}
-
-// The user's profile folder (C:\Users\ann): USERPROFILE, else the shell's;
-// empty when neither names it.
-std::string ProfileFolder() {
-  if (const DWORD length = GetEnvironmentVariableW(L"USERPROFILE", nullptr, 0); length > 1) {
-    std::wstring folder(length, L'\0');
-    folder.resize(GetEnvironmentVariableW(L"USERPROFILE", folder.data(), length));
-    return FromWide(folder);
-  }
-  PWSTR path = nullptr;
-  std::string folder;
-  if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Profile, 0, nullptr, &path))) folder = FromWide(path);
-  CoTaskMemFree(path);
-  return folder;
-}
-
-// The root of the drive Windows is on ("C:\"), which always exists.
-std::string SystemRoot() {
-  std::wstring windows(MAX_PATH, L'\0');
-  windows.resize(GetSystemWindowsDirectoryW(windows.data(), MAX_PATH));
-  return FromWide(windows.substr(0, 3));
-}
-
 }  // namespace
 
 int FolderLineHeight(int dots_per_inch) { return Scale(kLineHeight, dots_per_inch); }
 
-FolderList::FolderList(HWND list, std::function<void()> wait)
+FolderList::FolderList(HWND list)
     : list_(list),
-      wait_(std::move(wait)),
       open_folder_icon_(FolderIcon(SIID_FOLDEROPEN, 4)),
       closed_folder_icon_(FolderIcon(SIID_FOLDER, 3)) {}
-
-void FolderList::OpenStart() {
-  Show(Await([places = StartPlaces{
-                  .current = CurrentFolder(), .home = ProfileFolder(), .root = SystemRoot()}] {
-    return ListStartFolder(places, WindowsFolderLines, PathStyle::kWindows);
-  }));
-}
 
 FolderList::~FolderList() {
   if (open_folder_icon_ != nullptr) DestroyIcon(open_folder_icon_);
@@ -115,52 +71,28 @@ void FolderList::DrawLine(const DRAWITEMSTRUCT& item) const {
   text_place.left = left;
   SetBkMode(item.hDC, TRANSPARENT);
   SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-  const std::wstring shown = ShownName(line.name);
+  const std::wstring shown = WideShownName(line.name);
   DrawTextW(item.hDC, shown.c_str(), static_cast<int>(shown.size()), &text_place,
             DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
   if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(item.hDC, &item.rcItem);
 }
 
-void FolderList::OpenHighlighted() {
-  const LRESULT line = SendMessageW(list_, LB_GETCURSEL, 0, 0);
-  if (listing_ || line < 0 || static_cast<std::size_t>(line) >= lines_.size()) return;
-  try {
-    Open(lines_[static_cast<std::size_t>(line)].path);
-  } catch (const Error&) {
-    SendMessageW(list_, LB_SETCURSEL, open_line_, 0);
-    throw;
-  }
+int FolderList::highlighted_line() const {
+  return static_cast<int>(SendMessageW(list_, LB_GETCURSEL, 0, 0));
 }
 
-void FolderList::Open(const std::string& folder) {
-  // Input is held meanwhile: only the program itself could ask again, and
-  // the folder asked first is the one the user opened.
-  if (listing_) return;
-  Show(Await([folder] { return ListedFolder{folder, WindowsFolderLines(folder)}; }));
-}
+void FolderList::Highlight(std::size_t line) { SendMessageW(list_, LB_SETCURSEL, line, 0); }
 
-ListedFolder FolderList::Await(std::function<ListedFolder()> list) {
-  listing_ = true;
-  FolderListing listing(
-      std::move(list), [owner = GetParent(list_)] { PostMessageW(owner, kRunEndedMessage, 0, 0); });
-  wait_();
-  listing_ = false;
-  return listing.Finish();
-}
-
-void FolderList::Show(ListedFolder listed) {
-  open_folder_ = std::move(listed.folder);
-  lines_ = std::move(listed.lines);
+void FolderList::Show(std::vector<FolderLine> lines, std::size_t open_line) {
+  lines_ = std::move(lines);
   SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
   SendMessageW(list_, LB_RESETCONTENT, 0, 0);
-  open_line_ = 0;
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
+  for (const FolderLine& line : lines_) {
     // The text is for screen readers and type-ahead; the line is drawn here.
     SendMessageW(list_, LB_ADDSTRING, 0,
-                 reinterpret_cast<LPARAM>(ShownName(lines_[i].name).c_str()));
-    if (lines_[i].open) open_line_ = static_cast<int>(i);
+                 reinterpret_cast<LPARAM>(WideShownName(line.name).c_str()));
   }
-  SendMessageW(list_, LB_SETCURSEL, open_line_, 0);
+  Highlight(open_line);
   SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list_, nullptr, TRUE);
 }

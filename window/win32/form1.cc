@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <optional>
@@ -13,7 +14,6 @@
 #include "platform/windows/wide_text.h"
 #include "runtime/absolute_folder.h"
 #include "runtime/disk.h"
-#include "window/shared/background_run.h"
 #include "window/shared/focus_order.h"
 #include "window/shared/form_layout.h"
 #include "window/shared/read_me.h"
@@ -22,8 +22,8 @@
 #include "window/win32/folder_list.h"
 #include "window/win32/log_box.h"
 #include "window/win32/run_wait.h"
-#include "window/win32/window_inputs.h"
 #include "window/win32/window_text.h"
+#include "window/win32/windows_folder_lines.h"
 
 namespace quillfold {
 namespace {
@@ -122,7 +122,8 @@ void ReportError(HWND owner, const Error& error) {
   MessageBoxW(owner, ErrorBoxText(error).c_str(), L"Quillfold", MB_OK | MB_ICONERROR);
 }
 
-Form1::Form1(HINSTANCE instance) : instance_(instance) {
+Form1::Form1(HINSTANCE instance)
+    : instance_(instance), controller_(*this, SystemDisk(), WindowsFolders()) {
   // Common controls 6 (the manifest asks for them) draw in the system's style.
   INITCOMMONCONTROLSEX common_controls{sizeof(common_controls), ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&common_controls);
@@ -148,7 +149,7 @@ Form1::Form1(HINSTANCE instance) : instance_(instance) {
   dots_per_inch_ = WindowDotsPerInch(window_);
   CreateControls();
   PlaceControls();
-  folder_list_->OpenStart();
+  controller_.OpenStartFolder();
 }
 
 Form1::~Form1() {
@@ -284,16 +285,10 @@ void Form1::CreateControls() {
   for (std::string_view name : order) {
     controls_[name] = CreateControl(FormControl(name), window_, instance_);
   }
-  run_button_ = Control("Command1");
-  read_me_button_ = Control("Command3");
-  filter_switch_ = Control("Check1");
-  filter_text_ = Control("Text2");
-  paging_switch_ = Control("Check2");
-  links_per_page_ = Control("Text3");
-  for (HWND box : {filter_switch_, paging_switch_}) {
+  for (HWND box : {Control("Check1"), Control("Check2")}) {
     SetWindowSubclass(box, SwitchProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
   }
-  folder_list_ = std::make_unique<FolderList>(Control("Dir1"), [this] { WaitForListing(); });
+  folder_list_ = std::make_unique<FolderList>(Control("Dir1"));
   log_box_ = std::make_unique<LogBox>(Control("Text1"), window_, kLogTimer);
 }
 
@@ -315,25 +310,28 @@ void Form1::PlaceControls() {
   InvalidateRect(window_, nullptr, TRUE);
 }
 
-HWND Form1::Control(std::string_view name) const { return controls_.at(name); }
+HWND Form1::Control(std::string_view name) const {
+  const auto found = controls_.find(name);
+  return found == controls_.end() ? nullptr : found->second;
+}
 
 void Form1::OnCommand(int id, int notification, HWND control) {
   if (id == IDOK) {
     // Enter: a focused button is pressed and the folder list opens its
     // highlighted folder; in a text box or on a check box it does nothing.
     const HWND focus = GetFocus();
-    if (focus == run_button_) {
-      RunGeneration();
-    } else if (focus == read_me_button_) {
+    if (focus == Control("Command1")) {
+      controller_.Run();
+    } else if (focus == Control("Command3")) {
       OpenReadMePage();
     } else if (focus == folder_list_->handle()) {
       OpenHighlightedFolder();
     }
-  } else if (control == run_button_ && notification == BN_CLICKED) {
-    RunGeneration();
-  } else if (control == read_me_button_ && notification == BN_CLICKED) {
+  } else if (control == Control("Command1") && notification == BN_CLICKED) {
+    controller_.Run();
+  } else if (control == Control("Command3") && notification == BN_CLICKED) {
     OpenReadMePage();
-  } else if ((control == filter_switch_ || control == paging_switch_) &&
+  } else if ((control == Control("Check1") || control == Control("Check2")) &&
              notification == BN_CLICKED) {
     // A click, the space bar, and a screen reader's default action, which
     // posts BM_CLICK ("Check Box", MSAA UI Element Reference).
@@ -355,61 +353,67 @@ LRESULT CALLBACK Form1::SwitchProcedure(HWND box, UINT message, WPARAM w, LPARAM
 }
 
 void Form1::FollowSwitch(HWND box) {
-  const CheckState state = CheckStateOf(box);
-  ShowOptions(box == filter_switch_ ? AfterFilterChange(options_view_, state)
-                                    : AfterPagingChange(options_view_, state));
+  if (box == Control("Check1")) {
+    controller_.FilterSwitchChanged();
+  } else {
+    controller_.PagingSwitchChanged();
+  }
 }
 
-void Form1::ShowOptions(const OptionsView& view) {
-  if (view == options_view_) return;
-  if (view.filter_caption != options_view_.filter_caption) {
-    SetWindowTextW(filter_switch_, ToWide(view.filter_caption).c_str());
-  }
-  for (std::string_view name : FilterControls()) {
-    ShowWindow(Control(name), view.filter_text_shown ? SW_SHOW : SW_HIDE);
-  }
-  for (std::string_view name : PagingControls()) {
-    ShowWindow(Control(name), view.links_per_page_shown ? SW_SHOW : SW_HIDE);
-  }
-  options_view_ = view;
+void Form1::SetVisible(std::string_view control, bool visible) {
+  ShowWindow(Control(control), visible ? SW_SHOW : SW_HIDE);
 }
 
-void Form1::RunGeneration() {
-  const RunSettings settings = ReadRunSettings(
-      folder_list_->open_folder(), {filter_switch_, filter_text_, paging_switch_, links_per_page_});
-  // The window takes no input while the run lasts, but keeps painting and
-  // answering the system, which would otherwise call it "Not Responding".
+void Form1::SetCaption(std::string_view control, std::string_view caption) {
+  SetWindowTextW(Control(control), ToWide(caption).c_str());
+}
+
+CheckState Form1::CheckStateOf(std::string_view check_box) const {
+  switch (Button_GetCheck(Control(check_box))) {
+    case BST_CHECKED:
+      return CheckState::kTicked;
+    case BST_INDETERMINATE:
+      return CheckState::kGrey;
+    default:
+      return CheckState::kClear;
+  }
+}
+
+std::string Form1::TextOf(std::string_view text_box) const {
+  const HWND box = Control(text_box);
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(box)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(box, text.data(), text.size())));
+  return FromWide(text);
+}
+
+void Form1::ShowFolderLines(const std::vector<FolderLine>& lines, std::size_t open_line) {
+  folder_list_->Show(lines, open_line);
+}
+
+void Form1::HighlightFolderLine(std::size_t line) { folder_list_->Highlight(line); }
+
+void Form1::ShowLog(std::string log) { log_box_->Show(std::move(log)); }
+
+void Form1::ShowError(const Error& error) { ReportError(window_, error); }
+
+void Form1::PostWorkEnded() { PostMessageW(window_, kRunEndedMessage, 0, 0); }
+
+void Form1::HoldUntilWorkEnded(HeldFor held_for) {
+  // The window takes no input, and does not close, while the work lasts,
+  // but keeps painting and answering the system, which would otherwise call
+  // it "Not Responding". After a run the focus is on the run button; after
+  // a listing, where it was.
+  const bool run = held_for == HeldFor::kRun;
+  const HWND focus = run ? Control("Command1") : GetFocus();
   EnableWindow(window_, FALSE);
   const HCURSOR cursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
   running_ = true;
-  writing_ = true;
-  ShutdownBlockReasonCreate(window_, kRunBlocksShutdown);
-  BackgroundRun run(settings, SystemDisk(),
-                    [window = window_] { PostMessageW(window, kRunEndedMessage, 0, 0); });
+  writing_ = run;
+  if (run) ShutdownBlockReasonCreate(window_, kRunBlocksShutdown);
   WaitForRunEnd(window_);
-  const std::optional<Error> failure = run.Finish();
   running_ = false;
   writing_ = false;
-  ShutdownBlockReasonDestroy(window_);
-  // The names linked before a failure show behind its report. A run that
-  // failed before it cleared the log (links per page "abc") leaves the last
-  // run's log in the box.
-  if (run.log().cleared()) log_box_->Show(run.log().TakeText());
-  DiscardQueuedInput();
-  SetCursor(cursor);
-  EnableWindow(window_, TRUE);
-  SetFocus(run_button_);
-  if (failure) ReportError(window_, *failure);
-}
-
-void Form1::WaitForListing() {
-  // As during a run: no input, no closing, the wait cursor.
-  const HWND focus = GetFocus();
-  EnableWindow(window_, FALSE);
-  const HCURSOR cursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-  running_ = true;
-  WaitForRunEnd(window_);
-  running_ = false;
+  if (run) ShutdownBlockReasonDestroy(window_);
   DiscardQueuedInput();
   SetCursor(cursor);
   EnableWindow(window_, TRUE);
@@ -428,20 +432,11 @@ void Form1::OpenReadMePage() {
   if (failure) ReportError(window_, *failure);
 }
 
-void Form1::OpenGivenFolder(const std::string& folder) {
-  try {
-    folder_list_->Open(AbsoluteFolder(folder, ParentSteps::kUpThePath));
-  } catch (const Error& error) {
-    ReportError(window_, error);
-  }
-}
+void Form1::OpenGivenFolder(const std::string& folder) { controller_.OpenGivenFolder(folder); }
 
 void Form1::OpenHighlightedFolder() {
-  try {
-    folder_list_->OpenHighlighted();
-  } catch (const Error& error) {
-    ReportError(window_, error);
-  }
+  const int line = folder_list_->highlighted_line();
+  if (line >= 0) controller_.OpenFolderLine(static_cast<std::size_t>(line));
 }
 
 }  // namespace quillfold

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "runtime/error.h"
-#include "window/shared/options_view.h"
+#include "window/shared/form_controller.h"
 
 namespace quillfold {
 
@@ -20,12 +20,12 @@ class LogBox;
 // choose a folder in the folder list, set the two options, run the
 // generation with the run button, read its log in the log box. The controls
 // keep their places when the window is resized and follow the window's DPI.
-class Form1 {
+class Form1 : private FormView {
  public:
   explicit Form1(HINSTANCE instance);
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
-  ~Form1();
+  ~Form1() override;
 
   HWND handle() const { return window_; }
 
@@ -53,14 +53,22 @@ class Form1 {
   void PlaceControls();
   void OnCommand(int id, int notification, HWND control);
 
-  // The control named `name` in the drawing.
+  // The control named `name` in the drawing; null while the controls are
+  // being made, when a made one already tells the window of changes.
   HWND Control(std::string_view name) const;
   // Shows what Check1 or Check2 (`box`) now asks for.
   void FollowSwitch(HWND box);
-  void ShowOptions(const OptionsView& view);
-  void RunGeneration();
-  // Holds the window while the folder list lists a folder.
-  void WaitForListing();
+
+  void SetVisible(std::string_view control, bool visible) override;
+  void SetCaption(std::string_view control, std::string_view caption) override;
+  CheckState CheckStateOf(std::string_view check_box) const override;
+  std::string TextOf(std::string_view text_box) const override;
+  void ShowFolderLines(const std::vector<FolderLine>& lines, std::size_t open_line) override;
+  void HighlightFolderLine(std::size_t line) override;
+  void ShowLog(std::string log) override;
+  void ShowError(const Error& error) override;
+  void PostWorkEnded() override;
+  void HoldUntilWorkEnded(HeldFor held_for) override;
   void OpenReadMePage();
   void OpenHighlightedFolder();
 
@@ -69,15 +77,9 @@ class Form1 {
   HFONT font_ = nullptr;
   int dots_per_inch_ = 96;
   std::map<std::string_view, HWND> controls_;  // By their names in the drawing.
-  HWND run_button_ = nullptr;
-  HWND read_me_button_ = nullptr;
-  HWND filter_switch_ = nullptr;
-  HWND filter_text_ = nullptr;
-  HWND paging_switch_ = nullptr;
-  HWND links_per_page_ = nullptr;
   std::unique_ptr<FolderList> folder_list_;
   std::unique_ptr<LogBox> log_box_;
-  OptionsView options_view_ = InitialOptionsView();
+  FormController controller_;
   // The control that had the focus when the window was last left.
   HWND focus_before_leaving_ = nullptr;
   // A run or a folder's listing holds the window: it takes no input and

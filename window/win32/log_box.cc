@@ -3,10 +3,9 @@
 #include <chrono>
 #include <utility>
 
-#include "platform/windows/wide_text.h"
+#include "window/win32/window_text.h"
 
 namespace quillfold {
-
 LogBox::LogBox(HWND box, HWND timer_window, UINT_PTR timer_id)
     : box_(box), timer_window_(timer_window), timer_id_(timer_id) {
   // The log holds every name of a large folder, past the 30,000 characters
@@ -16,7 +15,7 @@ LogBox::LogBox(HWND box, HWND timer_window, UINT_PTR timer_id)
 
 void LogBox::Show(std::string text) {
   pieces_ = LogPieces(std::move(text));
-  SetWindowTextW(box_, ToWide(pieces_.Next(kFirstLogLines)).c_str());
+  SetWindowTextW(box_, EditBoxText(pieces_.Next(kFirstLogLines)).c_str());
   if (pieces_.done()) {
     KillTimer(timer_window_, timer_id_);
   } else {
@@ -38,7 +37,7 @@ void LogBox::ShowMore() {
     const int end = GetWindowTextLengthW(box_);
     SendMessageW(box_, EM_SETSEL, end, end);
     SendMessageW(box_, EM_REPLACESEL, FALSE,
-                 reinterpret_cast<LPARAM>(ToWide(pieces_.Next(kLogLinesPerPiece)).c_str()));
+                 reinterpret_cast<LPARAM>(EditBoxText(pieces_.Next(kLogLinesPerPiece)).c_str()));
   }
   SendMessageW(box_, EM_SETSEL, selection_start, selection_end);
   SendMessageW(box_, EM_LINESCROLL, 0,

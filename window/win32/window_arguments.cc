@@ -1,18 +1,8 @@
 #include "window/win32/window_arguments.h"
 
-#include "runtime/folder_argument.h"
+#include "window/shared/window_command.h"
 
 namespace quillfold {
-namespace {
-
-WindowArguments UsageError(std::string message) {
-  WindowArguments result;
-  result.action = WindowArguments::Action::kUsageError;
-  result.usage_error = std::move(message);
-  return result;
-}
-
-}  // namespace
 
 std::string_view WindowUsageText() {
   return "Usage: quillfold.exe [[--] FOLDER]\n"
@@ -32,14 +22,10 @@ WindowArguments ParseWindowArguments(std::span<const std::string> arguments) {
       continue;
     }
     if (!options_ended && (argument == "/?" || argument == "-h" || argument == "--help")) {
-      WindowArguments help;
-      help.action = WindowArguments::Action::kHelp;
-      return help;
+      return OnlyAction<WindowArguments>(WindowArguments::Action::kHelp);
     }
-    // A folder is never empty, so an empty one is none given yet.
-    if (!result.folder.empty()) return UsageError("more than one folder given");
-    if (std::string mistake = FolderArgumentMistake(argument); !mistake.empty()) {
-      return UsageError(std::move(mistake));
+    if (std::string mistake = FolderMistake(argument, result.folder); !mistake.empty()) {
+      return UsageError<WindowArguments>(std::move(mistake));
     }
     result.folder = argument;
   }

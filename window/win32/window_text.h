@@ -3,10 +3,8 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "runtime/error.h"
-#include "window/shared/folder_lines.h"
 
 namespace quillfold {
 
@@ -14,19 +12,14 @@ namespace quillfold {
 // it. Names are UTF-16 in the window and UTF-8 (WTF-8) in the engine.
 
 // A name as a line of Dir1: as AppendShownName shows it, in UTF-16.
-std::wstring ShownName(std::string_view name);
+std::wstring WideShownName(std::string_view name);
+
+// `text`, whose lines end in LF, as a multi-line edit box takes it: that
+// breaks lines only at CR LF.
+std::wstring EditBoxText(std::string_view text);
 
 // The error box's text: "Error N: TEXT", a blank line, then the detail.
 std::wstring ErrorBoxText(const Error& error);
-
-// Whether UTF-16 name `a` sorts before `b` in Dir1: ignoring case as the
-// file system does, then by code units so names equal but for case keep a
-// fixed order.
-bool LessIgnoringCaseWide(const std::string& a, const std::string& b);
-
-// Dir1's lines for `open_folder`: its path and its sub-folders, sorted
-// ignoring case. Raises the file error when the folder cannot be read.
-std::vector<FolderLine> WindowsFolderLines(const std::string& open_folder);
 
 // The font height, in pixels, that CreateFont takes for `points` at
 // `dots_per_inch` (negative: the character height without leading).

@@ -7,13 +7,13 @@
 # Usage: command_line_test.sh PATH_TO_QUILLFOLD
 set -eu
 program=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
 fail() {
   echo "command line: $*" >&2
   exit 1
 }
+
+. "$(dirname "$0")/../../../testing/window_script.sh"
+start_work_folder
 
 # Nothing in the environment points at a display server.
 run() {  # expected-status arguments...; leaves the output in out and err

@@ -14,6 +14,7 @@
 #include "testing/temp_folder.h"
 #include "testing/unprivileged.h"
 #include "window/qt/folder_indent_delegate.h"
+#include "window/qt/main_window.h"
 #include "window/qt/tests/window_test_support.h"
 
 namespace quillfold {
@@ -33,6 +34,20 @@ QStringList LastLines(const QListWidget& list, int count) {
   return Lines(list).mid(list.count() - count);
 }
 
+// The window, started where the test's current directory is, and its
+// folder list. A forked child must not paint (`painted` false): Qt's raster
+// engine hands large areas to its thread pool, whose threads stay behind in
+// the parent, and waits for them for ever.
+struct Window {
+  explicit Window(bool painted = true) {
+    window.setUpdatesEnabled(painted);
+    testing::ShowActive(window);
+  }
+
+  MainWindow window;
+  FolderList& list = *testing::Find<FolderList>(window, "Dir1");
+};
+
 class FolderListTest : public ::testing::Test {
  protected:
   FolderListTest() {
@@ -50,8 +65,9 @@ class FolderListTest : public ::testing::Test {
 
 TEST_F(FolderListTest, StartsAtTheCurrentDirectoryWithPathAndSubfolders) {
   CurrentDirectory cwd(Project());
-  FolderList list;
-  EXPECT_EQ(list.CurrentPath(), Project());
+  Window window;
+  FolderList& list = window.list;
+  EXPECT_EQ(window.window.open_folder(), Project());
   EXPECT_EQ(list.item(0)->text(), "/");
   EXPECT_EQ(LastLines(list, 4), (QStringList{"project", "alpha", "Beta", "gamma"}));
 
@@ -72,12 +88,11 @@ TEST_F(FolderListTest, StartsAtTheCurrentDirectoryWithPathAndSubfolders) {
 
 TEST_F(FolderListTest, ClickOnlyHighlights) {
   CurrentDirectory cwd(Project());
-  FolderList list;
-  list.resize(400, 400);
-  list.show();
+  Window window;
+  FolderList& list = window.list;
   testing::ClickLine(&list, "gamma");
   EXPECT_EQ(list.currentItem()->text(), "gamma");
-  EXPECT_EQ(list.CurrentPath(), Project());
+  EXPECT_EQ(window.window.open_folder(), Project());
   EXPECT_EQ(LastLines(list, 4), (QStringList{"project", "alpha", "Beta", "gamma"}));
 }
 
@@ -111,12 +126,11 @@ TEST_F(FolderListTest, DoubleClickOrEnterOpensTheHighlightedFolder) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     CurrentDirectory cwd(Project());
-    FolderList list;
-    list.resize(400, 600);
-    list.show();
+    Window window;
+    FolderList& list = window.list;
     list.setFocus();
     c.open(list);
-    EXPECT_EQ(list.CurrentPath(), temp_ / c.opened);
+    EXPECT_EQ(window.window.open_folder(), temp_ / c.opened);
     EXPECT_EQ(LastLines(list, c.last_lines.size()), c.last_lines);
     EXPECT_EQ(list.currentItem()->text(), QString(c.opened).section('/', -1));
   }
@@ -124,23 +138,21 @@ TEST_F(FolderListTest, DoubleClickOrEnterOpensTheHighlightedFolder) {
 
 TEST_F(FolderListTest, OpeningAFolderOnThePathGoesUpToIt) {
   CurrentDirectory cwd(temp_ / "project/alpha");
-  FolderList list;
-  list.resize(400, 600);
-  list.show();
+  Window window;
+  FolderList& list = window.list;
   const QString temp_name = QString::fromStdString(temp_.path()).section('/', -1);
   testing::DoubleClickLine(&list, temp_name);
-  EXPECT_EQ(list.CurrentPath(), temp_.path());
+  EXPECT_EQ(window.window.open_folder(), temp_.path());
   EXPECT_EQ(LastLines(list, 2), (QStringList{temp_name, "project"}));
   EXPECT_EQ(list.currentItem()->text(), temp_name);
 }
 
 TEST_F(FolderListTest, OpeningTheRootShowsItsFolders) {
   CurrentDirectory cwd(Project());
-  FolderList list;
-  list.resize(400, 2000);
-  list.show();
+  Window window;
+  FolderList& list = window.list;
   testing::DoubleClickLine(&list, "/");
-  EXPECT_EQ(list.CurrentPath(), "/");
+  EXPECT_EQ(window.window.open_folder(), "/");
   EXPECT_EQ(list.currentRow(), 0);
   EXPECT_TRUE(Lines(list).contains("tmp"));
 }
@@ -151,14 +163,14 @@ TEST_F(FolderListTest, OpeningTheRootShowsItsFolders) {
 std::string OpenLine(const std::string& folder, const QString& line,
                      const std::function<void()>& change) {
   CurrentDirectory cwd(folder);
-  FolderList list;
-  list.resize(400, 400);
-  list.show();
+  Window window(/*painted=*/false);  // Run in a forked child too.
+  FolderList& list = window.list;
   change();
   testing::ReportCapture capture;
   testing::DoubleClickLine(&list, line);
   std::string shown = "highlighted " + list.currentItem()->text().toStdString() + "; current " +
-                      list.CurrentPath() + "; lines " + LastLines(list, 4).join(' ').toStdString();
+                      window.window.open_folder() + "; lines " +
+                      LastLines(list, 4).join(' ').toStdString();
   for (const testing::ShownReport& report : capture.reports) {
     shown += "; " + report.title.toStdString() + " " + report.text.toStdString() + " (" +
              report.detail.toStdString() + ")";
@@ -210,10 +222,11 @@ TEST_F(FolderListTest, AFolderGivenAtStartIsOpenedAsTheUserWouldOrReported) {
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.given);
     CurrentDirectory cwd(Project());
-    FolderList list;
+    Window window;
+    FolderList& list = window.list;
     testing::ReportCapture capture;
-    list.OpenGivenFolder(c.given);
-    EXPECT_EQ(list.CurrentPath(), c.current);
+    window.window.OpenGivenFolder(c.given);
+    EXPECT_EQ(window.window.open_folder(), c.current);
     EXPECT_EQ(list.currentItem()->text().toStdString(), c.current.substr(c.current.rfind('/') + 1));
     std::string reports;
     for (const testing::ShownReport& report : capture.reports) {
@@ -231,14 +244,13 @@ TEST_F(FolderListTest, ControlCharactersInNamesShowByTheirCodeOneFolderALine) {
     ASSERT_EQ(mkdir((temp_ / name).c_str(), 0755), 0);
   }
   CurrentDirectory cwd(Project());
-  FolderList list;
-  list.resize(400, 600);
-  list.show();
+  Window window;
+  FolderList& list = window.list;
   EXPECT_EQ(LastLines(list, 7), (QStringList{"project", "alpha", "Beta", "cr<U+000D>dir",
                                              "esc<U+001B>dir", "gamma", "nl<U+000A>dir"}));
   // The line stands for the folder's own name.
   testing::DoubleClickLine(&list, "nl<U+000A>dir");
-  EXPECT_EQ(list.CurrentPath(), temp_ / "project/nl\ndir");
+  EXPECT_EQ(window.window.open_folder(), temp_ / "project/nl\ndir");
   EXPECT_EQ(LastLines(list, 2), (QStringList{"project", "nl<U+000A>dir"}));
 }
 

@@ -12,14 +12,11 @@ namespace {
 
 std::string Lines(const std::string& prefix, int count) {
   std::string log;
-  for (int i = 0; i < count; ++i) log += prefix + std::to_string(i) + "\r\n";
+  for (int i = 0; i < count; ++i) log += prefix + std::to_string(i) + "\n";
   return log;
 }
 
-QString Shown(const std::string& log) {
-  QString shown = QString::fromStdString(log);
-  return shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
+QString Shown(const std::string& log) { return QString::fromStdString(log); }
 
 void WaitUntilFilled(const LogBox& box) {
   while (box.filling()) QApplication::processEvents();

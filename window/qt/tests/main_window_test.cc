@@ -22,6 +22,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "testing/folder_snapshot.h"
@@ -29,6 +30,8 @@
 #include "window/qt/folder_list.h"
 #include "window/qt/read_me.h"
 #include "window/qt/tests/window_test_support.h"
+#include "window/shared/focus_order.h"
+#include "window/shared/form_layout.h"
 
 namespace quillfold {
 namespace {
@@ -36,6 +39,10 @@ namespace {
 using testing::CurrentDirectory;
 using testing::Find;
 using testing::TempFolder;
+
+QString Latin1(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QString TextOf(QWidget* control) {
   if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
@@ -49,48 +56,34 @@ std::string Record(const std::string& name) {
   return "<body>\r\n<p><a href=\"" + name + "\">" + name + "</a></p>\r\n<p></p>\r\n<body>\r\n";
 }
 
-TEST(MainWindowTest, ControlsAtTheirPlacesWithTheirCaptions) {
+TEST(MainWindowTest, ControlsAtTheirPlacesWithTheSharedCaptions) {
   struct Expected {
     const char* name;
     QRect place;  // In pixels at 96 dpi.
-    const char* text;
-    bool visible;
   };
   const Expected expected[] = {
-      {"Label1", {24, 16, 521, 25}, "Step 1: choose a folder", true},
-      {"Dir1", {24, 40, 753, 132}, "", true},
-      {"Command1",
-       {24, 184, 753, 33},
-       "Step 2: get all files in the folder and make index.html in that same folder (append if "
-       "index.html already exists)",
-       true},
-      {"Check1", {24, 224, 489, 25}, "tick here if you want to choose a specific file type", true},
-      {"Text2", {24, 248, 489, 25}, "", false},
-      {"Check2",
-       {24, 280, 825, 25},
-       "tick here if you want to choose a specific number of links per index.html page (creates "
-       "multiple index pages)",
-       true},
-      {"Label5", {24, 304, 49, 25}, "Create", false},
-      {"Text3", {80, 304, 97, 25}, "95", false},
-      {"Label6", {184, 304, 105, 25}, "links per page", false},
-      {"Text1", {16, 344, 753, 145}, "", true},
-      {"Command3", {8, 544, 185, 25}, "Read me", true},
+      {"Label1", {24, 16, 521, 25}},    {"Dir1", {24, 40, 753, 132}},
+      {"Command1", {24, 184, 753, 33}}, {"Check1", {24, 224, 489, 25}},
+      {"Text2", {24, 248, 489, 25}},    {"Check2", {24, 280, 825, 25}},
+      {"Label5", {24, 304, 49, 25}},    {"Text3", {80, 304, 97, 25}},
+      {"Label6", {184, 304, 105, 25}},  {"Text1", {16, 344, 753, 145}},
+      {"Command3", {8, 544, 185, 25}},
   };
   MainWindow window;
   QStringList names;
   for (QWidget* child : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
     names << child->objectName();
   }
-  EXPECT_EQ(names.size(), std::size(expected)) << names.join(' ').toStdString();
+  EXPECT_EQ(names.size(), FormControls().size()) << names.join(' ').toStdString();
 
   for (const Expected& control : expected) {
     SCOPED_TRACE(control.name);
+    const ControlLayout& layout = FormControl(control.name);
     QWidget* widget = Find(window, control.name);
     EXPECT_EQ(widget->geometry(), control.place);
-    EXPECT_EQ(TextOf(widget), control.text);
-    EXPECT_EQ(widget->isVisibleTo(&window), control.visible);
-    EXPECT_EQ(widget->font().pointSizeF(), 9.75);
+    EXPECT_EQ(TextOf(widget), Latin1(layout.text));
+    EXPECT_EQ(widget->isVisibleTo(&window), layout.visible_at_start);
+    EXPECT_EQ(widget->font().pointSizeF(), kFormFontPoints);
     if (auto* box = qobject_cast<QCheckBox*>(widget)) {
       EXPECT_FALSE(box->isChecked());
     }
@@ -139,21 +132,30 @@ QStringList FocusChainFromLog(MainWindow& window, int steps) {
   return chain;
 }
 
-TEST(MainWindowTest, FocusStartsInTheLogAndFollowsTheDrawnOrder) {
+// The shared focus order, the hidden controls left out, round to the first.
+QStringList SharedFocusChain(MainWindow& window) {
+  QStringList chain;
+  for (const std::string_view name : FocusOrder()) {
+    if (Find(window, std::string(name).c_str())->isVisible()) chain << Latin1(name);
+  }
+  return chain << chain.front();
+}
+
+TEST(MainWindowTest, FocusStartsAndTabGoesAsTheSharedFocusOrderHasIt) {
   MainWindow window;
   testing::ShowActive(window);
   ASSERT_NE(QApplication::focusWidget(), nullptr);
-  EXPECT_EQ(QApplication::focusWidget()->objectName(), "Text1");
+  EXPECT_EQ(QApplication::focusWidget()->objectName(), Latin1(FocusOrder().front()));
 
   // Hidden boxes take no focus.
-  EXPECT_EQ(FocusChainFromLog(window, 6),
-            (QStringList{"Text1", "Command1", "Dir1", "Check1", "Check2", "Command3", "Text1"}));
+  QStringList expected = SharedFocusChain(window);
+  EXPECT_EQ(FocusChainFromLog(window, expected.size() - 1), expected);
 
   testing::ClickCheckBox(Find<QCheckBox>(window, "Check1"));
   testing::ClickCheckBox(Find<QCheckBox>(window, "Check2"));
-  EXPECT_EQ(FocusChainFromLog(window, 8),
-            (QStringList{"Text1", "Command1", "Dir1", "Check1", "Text2", "Text3", "Check2",
-                         "Command3", "Text1"}));
+  expected = SharedFocusChain(window);
+  EXPECT_EQ(expected.size(), FocusOrder().size() + 1);
+  EXPECT_EQ(FocusChainFromLog(window, expected.size() - 1), expected);
 }
 
 QString AccessibleText(QWidget* control, QAccessible::Text text) {
@@ -166,19 +168,16 @@ TEST(MainWindowTest, EveryControlTakingTheFocusHasAnAccessibleNameAndDescription
     const char* control;
     QString name;
   };
+  // A button or check box speaks its caption.
   const Expected expected[] = {
       {"Dir1", "Folders"},
-      {"Command1",
-       "Step 2: get all files in the folder and make index.html in that same folder (append if "
-       "index.html already exists)"},
-      {"Check1", "tick here if you want to choose a specific file type"},
+      {"Command1", Latin1(FormControl("Command1").text)},
+      {"Check1", Latin1(kFilterOffCaption)},
       {"Text2", "Filter text"},
-      {"Check2",
-       "tick here if you want to choose a specific number of links per index.html page (creates "
-       "multiple index pages)"},
+      {"Check2", Latin1(FormControl("Check2").text)},
       {"Text3", "Links per page"},
       {"Text1", "Linked names"},
-      {"Command3", "Read me"},
+      {"Command3", Latin1(FormControl("Command3").text)},
   };
   MainWindow window;
   testing::ShowActive(window);
@@ -201,8 +200,7 @@ TEST(MainWindowTest, EveryControlTakingTheFocusHasAnAccessibleNameAndDescription
 
   // A check box's name follows its caption.
   testing::ClickCheckBox(Find<QCheckBox>(window, "Check1"));
-  EXPECT_EQ(AccessibleText(Find(window, "Check1"), QAccessible::Name),
-            "type file type in box below, for example, .html or .txt or .doc");
+  EXPECT_EQ(AccessibleText(Find(window, "Check1"), QAccessible::Name), Latin1(kFilterOnCaption));
 }
 
 TEST(MainWindowTest, LabelsAreTiedToTheControlsTheyDescribe) {
@@ -252,8 +250,8 @@ TEST(MainWindowTest, FilterBoxShowsAndHidesTheTextKeepingIt) {
   testing::ShowActive(window);
   auto* check1 = Find<QCheckBox>(window, "Check1");
   auto* text2 = Find<QLineEdit>(window, "Text2");
-  const QString off_caption = "tick here if you want to choose a specific file type";
-  const QString on_caption = "type file type in box below, for example, .html or .txt or .doc";
+  const QString off_caption = Latin1(kFilterOffCaption);
+  const QString on_caption = Latin1(kFilterOnCaption);
 
   testing::ClickCheckBox(check1);
   EXPECT_TRUE(check1->isChecked());
@@ -319,7 +317,7 @@ class RunTest : public ::testing::Test {
     auto* dir1 = Find<FolderList>(*window_, "Dir1");
     testing::DoubleClickLine(dir1, "site");
     testing::ClickLine(dir1, QString::fromStdString(temp_.path()).section('/', -1));
-    ASSERT_EQ(dir1->CurrentPath(), Site());
+    ASSERT_EQ(window_->open_folder(), Site());
   }
 
   void SetFilter(const QString& text) {
@@ -625,7 +623,7 @@ TEST(MainWindowTest, StartedInADeletedFolderItOpensTheHomeFolder) {
   testing::ShowActive(window);
   auto* dir1 = Find<FolderList>(window, "Dir1");
   // Not to press Step 2 over the root.
-  ASSERT_EQ(dir1->CurrentPath(), home);
+  ASSERT_EQ(window.open_folder(), home);
   EXPECT_EQ(dir1->currentItem()->text(), "home");
   QTest::mouseClick(Find(window, "Command1"), Qt::LeftButton);
   EXPECT_EQ(Find<QPlainTextEdit>(window, "Text1")->toPlainText(), "a.txt\n");

@@ -34,11 +34,11 @@ TEST(BackgroundRunTest, HandsTheRunsErrorAndLogToTheWindowsThread) {
     std::string log;
     std::string page;
   } kCases[] = {
-      {"every record written", SIZE_MAX, "site", "95", std::nullopt, true, "a\r\nb\r\n",
+      {"every record written", SIZE_MAX, "site", "95", std::nullopt, true, "a\nb\n",
        "<body>\r\n<p><a href=\"a\">a</a></p>\r\n<p></p>\r\n<body>\r\n"
        "<body>\r\n<p><a href=\"b\">b</a></p>\r\n<p></p>\r\n<body>\r\n"},
       // The failing record's name ends the log, as the engine logs it.
-      {"a full disk", 5, "site", "95", kDiskFull, true, "a\r\n", ""},
+      {"a full disk", 5, "site", "95", kDiskFull, true, "a\n", ""},
       {"a missing folder", SIZE_MAX, "gone", "95", kPathNotFound, true, "", ""},
       // Failed before clearing: the window keeps the last run's log.
       {"no number", SIZE_MAX, "site", "abc", kTypeMismatch, false, "", ""},

@@ -10,22 +10,6 @@
 namespace quillfold {
 namespace {
 
-TEST(ControlTableTest, FocusOrderVisitsEveryFocusableControlOnce) {
-  std::vector<std::string> order(8);
-  for (const ControlLayout& control : FormControls()) {
-    if (control.focus_order == kNoFocus) {
-      EXPECT_EQ(control.kind, ControlKind::kLabel) << control.name;
-      continue;
-    }
-    ASSERT_GE(control.focus_order, 0) << control.name;
-    ASSERT_LT(control.focus_order, static_cast<int>(order.size())) << control.name;
-    EXPECT_TRUE(order[control.focus_order].empty()) << control.name;
-    order[control.focus_order] = control.name;
-  }
-  EXPECT_EQ(order, (std::vector<std::string>{"Text1", "Command1", "Dir1", "Check1", "Text2",
-                                             "Text3", "Check2", "Command3"}));
-}
-
 // Rectangles that only touch (Label5 and Text3, Text2 and Check2) are not
 // overlaps; a box overlapping a box, or a button, is none of this rule's.
 TEST(ControlTableTest, TheLabelsAndCheckBoxesOverlappingABoxAreTheDrawingsThree) {
@@ -69,13 +53,11 @@ TEST(ControlTableTest, EveryControlStartsInsideTheForm) {
   }
 }
 
-TEST(ControlTableTest, CaptionsAndAddresses) {
+TEST(ControlTableTest, Captions) {
   EXPECT_EQ(FormControl("Check1").text, kFilterOffCaption);
   EXPECT_EQ(FormControl("Text3").text, "95");
   EXPECT_EQ(FormCaption(""), "Quillfold");
   EXPECT_EQ(FormCaption("example.org"), "Quillfold from example.org");
-  EXPECT_EQ(PublisherReadMeAddress("example.org"), "http://example.org/Quillfold/readme.html");
-  EXPECT_EQ(ErrorHeading(76, "Path not found"), "Error 76: Path not found");
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 namespace quillfold {
 namespace {
 
-TEST(LogTextTest, TheShownNamesEachEndedByCrLfOnceTheRunClearedIt) {
+TEST(LogTextTest, TheShownNamesEachEndedByLfOnceTheRunClearedIt) {
   LogText log;
   EXPECT_FALSE(log.cleared());
   log.Clear();
@@ -16,7 +16,7 @@ TEST(LogTextTest, TheShownNamesEachEndedByCrLfOnceTheRunClearedIt) {
   log.AddLine("two\nlines");
   log.AddLine("\xc3\xa9t\xc3\xa9.pdf");
   EXPECT_TRUE(log.cleared());
-  EXPECT_EQ(log.text(), "a.pdf\r\ntwo<U+000A>lines\r\n\xc3\xa9t\xc3\xa9.pdf\r\n");
+  EXPECT_EQ(log.text(), "a.pdf\ntwo<U+000A>lines\n\xc3\xa9t\xc3\xa9.pdf\n");
 }
 
 TEST(LogTextTest, GoesToTheBoxInPiecesOfWholeLines) {
@@ -26,11 +26,11 @@ TEST(LogTextTest, GoesToTheBoxInPiecesOfWholeLines) {
     std::vector<std::string> pieces;
   } kCases[] = {
       {"", 2, {}},
-      {"a\r\nb\r\nc\r\n", 2, {"a\r\nb\r\n", "c\r\n"}},
-      {"a\r\nb\r\n", 2, {"a\r\nb\r\n"}},
-      {"a\r\nb\r\n", 1, {"a\r\n", "b\r\n"}},
-      // A CR or LF alone is no line end.
-      {"a\rb\nc\r\nd", 1, {"a\rb\nc\r\n", "d"}},
+      {"a\nb\nc\n", 2, {"a\nb\n", "c\n"}},
+      {"a\nb\n", 2, {"a\nb\n"}},
+      {"a\nb\n", 1, {"a\n", "b\n"}},
+      // A CR is no line end.
+      {"a\rb\nc", 1, {"a\rb\n", "c"}},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(::testing::PrintToString(c.text));

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -62,12 +63,12 @@ TEST(StartFolderTest, ListsTheFolderItOpensOrShowsItsPathAlone) {
       const FileNameList names = ListSubfolders(folder, disk);
       std::vector<std::string> subfolders;
       for (std::size_t i = 0; i < names.size(); ++i) subfolders.emplace_back(names[i]);
-      return FolderLines(folder, subfolders, style);
+      return FolderLines(folder, subfolders, style, std::less<std::string>());
     };
     const ListedFolder listed =
         ListStartFolder({.current = c.current, .home = home, .root = root}, list, style);
     EXPECT_EQ(listed.folder, c.opened);
-    EXPECT_EQ(listed.lines, FolderLines(c.opened, c.subfolders, style));
+    EXPECT_EQ(listed.lines, FolderLines(c.opened, c.subfolders, style, std::less<std::string>()));
   }
 }
 

@@ -54,21 +54,12 @@ cli_time=$(seconds "$start" "$(now)")
 expected=$(wc -c <"$folder/index1.html")
 rm -f "$folder"/index*.html
 
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "${wineserver:-}" ] && WINEPREFIX=$prefix "$wineserver" -k 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
 fail() {
   echo "window_bench: $*" >&2
   exit 1
 }
 . testing/window_script.sh
+start_work_folder
 use_wine_prefix "$wine_run" "$prefix"
 start_xvfb
 (cd "$parent" && exec "$wine" "$program") >/dev/null 2>&1 &

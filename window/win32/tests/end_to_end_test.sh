@@ -14,17 +14,6 @@ wine_run=$1
 prefix=$2-window
 program=$3
 options_check=$4
-work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "${wineserver:-}" ] && WINEPREFIX=$prefix "$wineserver" -k 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
 fail() {
   echo "end-to-end: $*" >&2
   exit 1
@@ -33,6 +22,7 @@ fail() {
 # The window needs a prefix whose desktop was made with a display: a prefix
 # of its own.
 . "$(dirname "$0")/../../../testing/window_script.sh"
+start_work_folder
 use_wine_prefix "$wine_run" "$prefix"
 start_xvfb
 

@@ -20,15 +20,6 @@ check=$4
 mode=${5:-answers}
 # A prefix of each test's own, as both may run at once.
 prefix=$2-live-$mode
-work=$(mktemp -d)
-xvfb_pid=""
-cleanup() {
-  [ -n "${wineserver:-}" ] && WINEPREFIX=$prefix "$wineserver" -k 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
 fail() {
   echo "live run: $*" >&2
   exit 1
@@ -36,6 +27,7 @@ fail() {
 
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../../testing/window_script.sh"
+start_work_folder
 . "$here/../../../testing/live_run.sh"
 # A prefix of its own: the end-to-end test, which may run meanwhile, ends
 # the Wine session of its prefix.

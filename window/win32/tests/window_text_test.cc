@@ -3,15 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "runtime/error.h"
-#include "testing/temp_folder.h"
 
 namespace quillfold {
 namespace {
-
-using testing::TempFolder;
 
 TEST(WindowTextTest, NamesShowInUtf16AsShown) {
   struct Case {
@@ -24,81 +20,37 @@ TEST(WindowTextTest, NamesShowInUtf16AsShown) {
       {"\xc3\x84pfel", L"\u00c4pfel"},
       {"\xf0\x9f\x98\x80", L"\U0001F600"},  // A surrogate pair in UTF-16.
   };
-  for (const Case& c : cases) EXPECT_EQ(ShownName(c.name), c.shown) << c.name;
+  for (const Case& c : cases) EXPECT_EQ(WideShownName(c.name), c.shown) << c.name;
 }
 
-TEST(WindowTextTest, ErrorBoxGivesNumberTextAndDetail) {
+TEST(WindowTextTest, LogLinesEndInCrLfInTheEditBox) {
+  struct Case {
+    std::string text;
+    std::wstring edit_box;
+  };
+  const Case cases[] = {
+      {"", L""},
+      {"a\n", L"a\r\n"},
+      {"a\nb<U+000D>\n", L"a\r\nb<U+000D>\r\n"},
+      {"\xc3\xa9\n\n", L"\u00e9\r\n\r\n"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(EditBoxText(c.text), c.edit_box) << c.text;
+}
+
+// The heading and the detail are ErrorReportOf's; the box puts a blank
+// line between them, in UTF-16.
+TEST(WindowTextTest, ErrorBoxGivesHeadingBlankLineAndDetail) {
   struct Case {
     Error error;
     std::wstring text;
   };
   const Case cases[] = {
-      {Error(kPathNotFound, "C:\\gone"), L"Error 76: Path not found\r\n\r\nC:\\gone"},
       {Error(kPathNotFound, "C:\\a\u202Eb\tc"),
        L"Error 76: Path not found\r\n\r\nC:\\a<U+202E>b<U+0009>c"},
-      {Error(kTypeMismatch, "links per page: abc"),
-       L"Error 13: Type mismatch\r\n\r\nlinks per page: abc"},
       {Error(kCannotStartBrowser, "no browser opened C:\\\xc3\xa9\\readme.html"),
        L"Error 429: Can't start the browser\r\n\r\nno browser opened C:\\\u00e9\\readme.html"},
   };
   for (const Case& c : cases) EXPECT_EQ(ErrorBoxText(c.error), c.text) << c.error.number();
-}
-
-TEST(WindowTextTest, FolderNamesSortIgnoringCaseBeyondAscii) {
-  // Each name sorts strictly before the next. The file system compares
-  // upper case, so "_" (after "Z") follows the letters.
-  const std::vector<std::string> ordered{
-      "9lives",
-      "alpha",
-      "Beta",
-      "beta",
-      "gamma",
-      "Zulu",
-      "_under",
-      // U+00C4 and U+00E4 are one letter but for case.
-      "\xc3\x84pfel",
-      "\xc3\xa4pfel",
-  };
-  for (std::size_t i = 0; i < ordered.size(); ++i) {
-    EXPECT_FALSE(LessIgnoringCaseWide(ordered[i], ordered[i])) << ordered[i];
-    for (std::size_t j = i + 1; j < ordered.size(); ++j) {
-      EXPECT_TRUE(LessIgnoringCaseWide(ordered[i], ordered[j])) << ordered[i] << " " << ordered[j];
-      EXPECT_FALSE(LessIgnoringCaseWide(ordered[j], ordered[i])) << ordered[j] << " " << ordered[i];
-    }
-  }
-}
-
-TEST(WindowTextTest, FolderLinesListSubfoldersNotFiles) {
-  TempFolder temp;
-  for (const char* name : {"gamma", "Beta", "alpha", ".git", "\xc3\xa4pfel"}) {
-    testing::MakeFolder(temp / name);
-  }
-  testing::WriteFile(temp / "file.txt", "");
-  const std::vector<FolderLine> lines = WindowsFolderLines(temp.path());
-  std::vector<std::string> names;
-  int depth = -1;
-  for (const FolderLine& line : lines) {
-    if (line.open) {
-      depth = line.depth + 1;
-      continue;
-    }
-    names.push_back(line.name);
-    EXPECT_EQ(line.depth, depth) << line.name;
-    EXPECT_EQ(line.path, temp / line.name);
-  }
-  EXPECT_EQ(names, (std::vector<std::string>{".git", "alpha", "Beta", "gamma", "\xc3\xa4pfel"}));
-  EXPECT_EQ(lines.front().depth, 0);
-  EXPECT_EQ(lines.front().path.size(), 3u) << lines.front().path;  // "C:\".
-}
-
-TEST(WindowTextTest, FolderThatCannotBeReadRaisesItsError) {
-  TempFolder temp;
-  try {
-    WindowsFolderLines(temp / "gone");
-    ADD_FAILURE() << "listed a missing folder";
-  } catch (const Error& error) {
-    EXPECT_EQ(error.number(), kPathNotFound);
-  }
 }
 
 TEST(WindowTextTest, FontHeightAtEachDensity) {

@@ -1,7 +1,12 @@
-#include "window/qt/folder_entries.h"
+#include "window/qt/posix_folder_lines.h"
+
+#include <pwd.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QString>
+#include <cstdlib>
+#include <memory>
 
 #include "runtime/list_folder_files.h"
 
@@ -29,9 +34,35 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
   return order != 0 ? order < 0 : a < b;
 }
 
+// Empty when the system cannot name it: getcwd fails once the folder has
+// been removed.
+std::string CurrentFolder() {
+  std::unique_ptr<char, void (*)(void*)> cwd(getcwd(nullptr, 0), std::free);
+  return cwd ? std::string(cwd.get()) : std::string();
+}
+
+// HOME, else the user database's entry; empty when neither names an
+// absolute folder.
+std::string HomeFolder() {
+  std::string home;
+  if (const char* variable = std::getenv("HOME"); variable != nullptr && variable[0] == '/') {
+    home = variable;
+  } else if (const passwd* user = getpwuid(getuid());
+             user != nullptr && user->pw_dir != nullptr && user->pw_dir[0] == '/') {
+    home = user->pw_dir;
+  }
+  while (home.size() > 1 && home.back() == '/') home.pop_back();
+  return home;
+}
+
 }  // namespace
 
-std::vector<FolderEntry> FolderEntries(const std::string& folder) {
+FolderSystem PosixFolders() {
+  return {[] { return StartPlaces{.current = CurrentFolder(), .home = HomeFolder(), .root = "/"}; },
+          PosixFolderLines, PathStyle::kPosix};
+}
+
+std::vector<FolderLine> PosixFolderLines(const std::string& folder) {
   return FolderLines(folder, ShownSubfolderNames(folder), PathStyle::kPosix, LessIgnoringCase);
 }
 

@@ -1,4 +1,4 @@
-#include "window/qt/folder_entries.h"
+#include "window/qt/posix_folder_lines.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -17,15 +17,15 @@ using testing::TempFolder;
 
 void MakeFolder(const std::string& path) { ASSERT_EQ(mkdir(path.c_str(), 0755), 0) << path; }
 
-std::vector<std::string> SubfolderNames(const std::vector<FolderEntry>& entries) {
+std::vector<std::string> SubfolderNames(const std::vector<FolderLine>& lines) {
   std::vector<std::string> names;
-  for (const FolderEntry& entry : entries) {
-    if (!entry.open) names.push_back(entry.name);
+  for (const FolderLine& line : lines) {
+    if (!line.open) names.push_back(line.name);
   }
   return names;
 }
 
-TEST(FolderEntriesTest, SubfoldersSortedIgnoringCaseWithoutDotFoldersOrFiles) {
+TEST(PosixFolderLinesTest, SubfoldersSortedIgnoringCaseWithoutDotFoldersOrFiles) {
   TempFolder temp;
   for (const char* name :
        {"gamma", "Beta", "alpha", "beta", ".hidden", "Zulu", "_under", "9lives"}) {
@@ -37,49 +37,49 @@ TEST(FolderEntriesTest, SubfoldersSortedIgnoringCaseWithoutDotFoldersOrFiles) {
   ASSERT_EQ(symlink("file.txt", (temp / "link-to-file").c_str()), 0);
   ASSERT_EQ(symlink("missing", (temp / "dangling").c_str()), 0);
 
-  const std::vector<FolderEntry> entries = FolderEntries(temp.path());
+  const std::vector<FolderLine> lines = PosixFolderLines(temp.path());
   // Names equal but for case keep their byte order: "Beta" before "beta".
-  EXPECT_EQ(SubfolderNames(entries),
+  EXPECT_EQ(SubfolderNames(lines),
             (std::vector<std::string>{"9lives", "_under", "alpha", "Beta", "beta", "gamma",
                                       "link-to-folder", "Zulu"}));
-  const int depth = entries.back().depth;
-  for (const FolderEntry& entry : entries) {
-    if (entry.open) continue;
-    EXPECT_EQ(entry.path, temp / entry.name);
-    EXPECT_EQ(entry.depth, depth);
+  const int depth = lines.back().depth;
+  for (const FolderLine& line : lines) {
+    if (line.open) continue;
+    EXPECT_EQ(line.path, temp / line.name);
+    EXPECT_EQ(line.depth, depth);
   }
 }
 
-TEST(FolderEntriesTest, RootHasNoDoubleSlash) {
-  const std::vector<FolderEntry> entries = FolderEntries("/");
-  ASSERT_GE(entries.size(), 2u);
-  EXPECT_EQ(entries.front(), (FolderEntry{"/", "/", 0, true}));
-  for (std::size_t i = 1; i < entries.size(); ++i) {
-    EXPECT_FALSE(entries[i].open);
-    EXPECT_EQ(entries[i].depth, 1);
-    EXPECT_EQ(entries[i].path, "/" + entries[i].name);
-    EXPECT_NE(entries[i].name.front(), '.');
+TEST(PosixFolderLinesTest, RootHasNoDoubleSlash) {
+  const std::vector<FolderLine> lines = PosixFolderLines("/");
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(lines.front(), (FolderLine{"/", "/", 0, true}));
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    EXPECT_FALSE(lines[i].open);
+    EXPECT_EQ(lines[i].depth, 1);
+    EXPECT_EQ(lines[i].path, "/" + lines[i].name);
+    EXPECT_NE(lines[i].name.front(), '.');
   }
 }
 
-TEST(FolderEntriesTest, NamesKeepTheirBytes) {
+TEST(PosixFolderLinesTest, NamesKeepTheirBytes) {
   TempFolder temp;
   const std::string latin1 = "caf\xe9";       // Not UTF-8: must still open.
   const std::string umlaut = "\xc3\x84pfel";  // "Äpfel" in UTF-8.
   MakeFolder(temp / latin1);
   MakeFolder(temp / umlaut);
-  const std::vector<FolderEntry> entries = FolderEntries(temp.path());
-  std::vector<std::string> names = SubfolderNames(entries);
+  const std::vector<FolderLine> lines = PosixFolderLines(temp.path());
+  std::vector<std::string> names = SubfolderNames(lines);
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<std::string>{latin1, umlaut}));
-  for (const FolderEntry& entry : entries) {
-    if (!entry.open) {
-      EXPECT_NO_THROW(FolderEntries(entry.path)) << entry.path;
+  for (const FolderLine& line : lines) {
+    if (!line.open) {
+      EXPECT_NO_THROW(PosixFolderLines(line.path)) << line.path;
     }
   }
 }
 
-TEST(FolderEntriesTest, FolderThatCannotBeReadRaisesItsFileError) {
+TEST(PosixFolderLinesTest, FolderThatCannotBeReadRaisesItsFileError) {
   TempFolder temp;
   testing::WriteFile(temp / "plain", "");
   struct Case {
@@ -88,7 +88,7 @@ TEST(FolderEntriesTest, FolderThatCannotBeReadRaisesItsFileError) {
   };
   for (const Case& c : {Case{temp / "gone", kPathNotFound}, Case{temp / "plain", kPathNotFound}}) {
     try {
-      FolderEntries(c.path);
+      PosixFolderLines(c.path);
       ADD_FAILURE() << c.path << " listed";
     } catch (const Error& error) {
       EXPECT_EQ(error.number(), c.number) << c.path;

@@ -1,0 +1,37 @@
+#ifndef QUILLFOLD_WINDOW_SHARED_WINDOW_COMMAND_H_
+#define QUILLFOLD_WINDOW_SHARED_WINDOW_COMMAND_H_
+
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace quillfold {
+
+// What each system's window takes from its command line, as its parser
+// builds it: a `Command` with an `Action` enum holding kUsageError, an
+// `action` and a `usage_error`.
+
+// A command that asks only for `action`: the rest of the line is not read.
+template <typename Command>
+Command OnlyAction(typename Command::Action action) {
+  Command command;
+  command.action = action;
+  return command;
+}
+
+// A usage mistake, `message` saying what is wrong.
+template <typename Command>
+Command UsageError(std::string message) {
+  Command command = OnlyAction<Command>(Command::Action::kUsageError);
+  command.usage_error = std::move(message);
+  return command;
+}
+
+// What is wrong with `argument` as the folder to open, `folder` being the
+// one given before it (empty when none: a folder is never empty); empty
+// when nothing is.
+std::string FolderMistake(std::string_view argument, const std::string& folder);
+
+}  // namespace quillfold
+
+#endif  // QUILLFOLD_WINDOW_SHARED_WINDOW_COMMAND_H_
