@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "runtime/folder_argument.h"
+#include "runtime/command_arguments.h"
 #include "runtime/path.h"
 
 namespace quillfold {
@@ -15,18 +15,6 @@ constexpr bool kSlashQuestionMarkIsHelp = true;
 #else
 constexpr bool kSlashQuestionMarkIsHelp = false;
 #endif
-
-CommandLine OnlyAction(CommandLine::Action action) {
-  CommandLine command;
-  command.action = action;
-  return command;
-}
-
-CommandLine UsageError(std::string message) {
-  CommandLine command = OnlyAction(CommandLine::Action::kUsageError);
-  command.usage_error = std::move(message);
-  return command;
-}
 
 }  // namespace
 
@@ -59,10 +47,10 @@ CommandLine ParseArguments(std::span<const std::string_view> arguments) {
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     std::string_view argument = arguments[i];
     if (kSlashQuestionMarkIsHelp && !options_ended && argument == "/?") {
-      return OnlyAction(CommandLine::Action::kHelp);
+      return OnlyAction<CommandLine>(CommandLine::Action::kHelp);
     }
     if (options_ended || argument.size() < 2 || argument[0] != '-') {
-      if (have_folder) return UsageError("more than one folder given");
+      if (have_folder) return UsageError<CommandLine>("more than one folder given");
       command.run.folder_path = argument;
       have_folder = true;
       continue;
@@ -71,8 +59,9 @@ CommandLine ParseArguments(std::span<const std::string_view> arguments) {
       options_ended = true;
       continue;
     }
-    if (argument == "-h" || argument == "--help") return OnlyAction(CommandLine::Action::kHelp);
-    if (argument == "--version") return OnlyAction(CommandLine::Action::kVersion);
+    if (argument == "-h" || argument == "--help")
+      return OnlyAction<CommandLine>(CommandLine::Action::kHelp);
+    if (argument == "--version") return OnlyAction<CommandLine>(CommandLine::Action::kVersion);
     if (argument == "--paging") {
       command.run.paging_on = true;
       continue;
@@ -90,13 +79,14 @@ CommandLine ParseArguments(std::span<const std::string_view> arguments) {
       value = argument.substr(equals + 1);
     }
     if (name == "--paging" || name == "--null" || name == "--help" || name == "--version") {
-      return UsageError(std::string(name) + " takes no value");
+      return UsageError<CommandLine>(std::string(name) + " takes no value");
     }
     if (name != "--filter" && name != "--links-per-page") {
-      return UsageError("unknown option " + std::string(name));
+      return UsageError<CommandLine>("unknown option " + std::string(name));
     }
     if (!value) {
-      if (i + 1 == arguments.size()) return UsageError(std::string(name) + " needs a value");
+      if (i + 1 == arguments.size())
+        return UsageError<CommandLine>(std::string(name) + " needs a value");
       value = arguments[++i];
     }
     if (name == "--filter") {
@@ -106,9 +96,9 @@ CommandLine ParseArguments(std::span<const std::string_view> arguments) {
       command.run.links_per_page_text = *value;
     }
   }
-  if (!have_folder) return UsageError("no folder given");
+  if (!have_folder) return UsageError<CommandLine>("no folder given");
   if (std::string mistake = FolderArgumentMistake(command.run.folder_path); !mistake.empty()) {
-    return UsageError(std::move(mistake));
+    return UsageError<CommandLine>(std::move(mistake));
   }
   return command;
 }

@@ -11,7 +11,7 @@
 
 #include "generation/generate_indexes.h"
 #include "runtime/error.h"
-#include "testing/fake_run_inputs.h"
+#include "testing/fake_run.h"
 #include "testing/folder_snapshot.h"
 #include "testing/generation_run.h"
 #include "testing/temp_folder.h"
@@ -20,7 +20,7 @@
 namespace quillfold {
 namespace {
 
-using testing::FakeRunInputs;
+using testing::FakeRun;
 using testing::Grown;
 using testing::ListingOrder;
 using testing::Log;
@@ -65,7 +65,7 @@ TEST(GenerateIndexesPosixTest, APageFileThatIsNoRegularFileFailsOnItsEntry) {
     c.make(folder + "/index2.html");
     const std::vector<std::string> order = ListingOrder(folder);
     const Files before = SnapshotFolder(folder);
-    FakeRunInputs inputs;
+    FakeRun inputs;
     inputs.folder_path = folder;
     inputs.paging_on = true;
     inputs.links_per_page_text = "2";
@@ -99,7 +99,7 @@ TEST(GenerateIndexesPosixTest, PermissionFaultsAsAnUnprivilegedUser) {
     WriteFile(folder / "a", "old");
     chmod(folder.path().c_str(), c.mode);
     const std::string result = testing::RunUnprivileged([&] {
-      FakeRunInputs inputs;
+      FakeRun inputs;
       inputs.folder_path = folder.path();
       inputs.filter_text = "a";
       inputs.filter_on = true;

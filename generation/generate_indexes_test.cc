@@ -9,7 +9,7 @@
 #include "runtime/error.h"
 #include "runtime/path.h"
 #include "testing/fake_disk.h"
-#include "testing/fake_run_inputs.h"
+#include "testing/fake_run.h"
 #include "testing/folder_snapshot.h"
 #include "testing/generation_run.h"
 #include "testing/system_values.h"
@@ -18,7 +18,7 @@
 namespace quillfold {
 namespace {
 
-using testing::FakeRunInputs;
+using testing::FakeRun;
 using testing::Grown;
 using testing::ListingOrder;
 using testing::Log;
@@ -41,8 +41,8 @@ class GenerateIndexesTest : public ::testing::Test {
   void MakeFiles(const std::vector<std::string>& names) {
     for (const std::string& name : names) WriteFile(folder_ / name, "content of " + name);
   }
-  FakeRunInputs Inputs() {
-    FakeRunInputs inputs;
+  FakeRun Inputs() {
+    FakeRun inputs;
     inputs.folder_path = folder_.path();
     return inputs;
   }
@@ -55,7 +55,7 @@ TEST_F(GenerateIndexesTest, LinksEveryFileInListingOrderOnOnePage) {
   testing::MakeFolder(folder_ / "sub");
   const std::vector<std::string> order = ListingOrder(folder_.path());
   const Files before = SnapshotFolder(folder_.path());
-  FakeRunInputs inputs = Inputs();
+  FakeRun inputs = Inputs();
   inputs.links_per_page_text = "3";  // Ignored with paging off.
   ASSERT_EQ(RunGeneration(inputs), 0);
   EXPECT_EQ(inputs.log, Log(order));
@@ -82,7 +82,7 @@ TEST_F(GenerateIndexesTest, FilterKeepsNamesContainingTheTextCaseSensitively) {
     for (const std::string& name : ListingOrder(folder_.path())) {
       if (std::find(c.kept.begin(), c.kept.end(), name) != c.kept.end()) expected.push_back(name);
     }
-    FakeRunInputs inputs = Inputs();
+    FakeRun inputs = Inputs();
     inputs.filter_on = c.filter_on;
     inputs.filter_text = c.filter_text;
     ASSERT_EQ(RunGeneration(inputs), 0);
@@ -105,7 +105,7 @@ TEST_F(GenerateIndexesTest, PagingSpreadsRecordsAndListsTheWrittenPages) {
     TempFolder folder;
     for (int i = 0; i < c.files; ++i) WriteFile(folder / ("f" + std::to_string(i)), "");
     const std::vector<std::string> order = ListingOrder(folder.path());
-    FakeRunInputs inputs;
+    FakeRun inputs;
     inputs.folder_path = folder.path();
     inputs.paging_on = true;
     inputs.links_per_page_text = c.links_per_page;
@@ -129,7 +129,7 @@ TEST_F(GenerateIndexesTest, PagingSpreadsRecordsAndListsTheWrittenPages) {
 TEST_F(GenerateIndexesTest, RunsTwiceByAppendingAfterOldContent) {
   MakeFiles({"a.txt"});
   WriteFile(folder_ / "index.html", "no line end");
-  FakeRunInputs inputs = Inputs();
+  FakeRun inputs = Inputs();
   inputs.paging_on = true;
   inputs.links_per_page_text = "1";
   ASSERT_EQ(RunGeneration(inputs), 0);
@@ -154,7 +154,7 @@ TEST_F(GenerateIndexesTest, RunsTwiceByAppendingAfterOldContent) {
 TEST_F(GenerateIndexesTest, AFolderWithoutFilesGetsNoRecordAndNoLogLine) {
   testing::MakeFolder(folder_ / "sub");
   for (const bool filter_on : {false, true}) {
-    FakeRunInputs inputs = Inputs();
+    FakeRun inputs = Inputs();
     inputs.filter_on = filter_on;
     inputs.paging_on = true;
     ASSERT_EQ(RunGeneration(inputs), 0);
@@ -173,7 +173,7 @@ TEST_F(GenerateIndexesTest, ALinksPerPageTextThatIsNoSmallNumberChangesNothing) 
   for (const auto& c : kCases) {
     for (const bool paging_on : {false, true}) {
       SCOPED_TRACE(c.text + (paging_on ? " paging on" : " paging off"));
-      FakeRunInputs inputs = Inputs();
+      FakeRun inputs = Inputs();
       inputs.paging_on = paging_on;
       inputs.links_per_page_text = c.text;
       EXPECT_EQ(RunGeneration(inputs), c.number);
@@ -185,7 +185,7 @@ TEST_F(GenerateIndexesTest, ALinksPerPageTextThatIsNoSmallNumberChangesNothing) 
 
 TEST_F(GenerateIndexesTest, AMissingFolderIsNotFoundAfterTheLogIsCleared) {
   for (const bool filter_on : {false, true}) {
-    FakeRunInputs inputs = Inputs();
+    FakeRun inputs = Inputs();
     inputs.folder_path = folder_ / "gone";
     inputs.filter_on = filter_on;
     EXPECT_EQ(RunGeneration(inputs), 76);
@@ -202,7 +202,7 @@ TEST(GenerateIndexesOverflowTest, ALinkCounterOverflowKeepsTheRecordBeforeIt) {
   disk.AddFolder(std::string(testing::kSiteFolder), names);
   disk.AddFolder(std::string(testing::kSiteFolder),
                  {"zzz-skipped"});  // Filtered out: it takes no place.
-  FakeRunInputs inputs;
+  FakeRun inputs;
   inputs.folder_path = testing::kSiteFolder;
   inputs.filter_on = true;
   inputs.filter_text = "n";
@@ -221,7 +221,7 @@ TEST(GenerateIndexesOverflowTest, APageNumberOverflowKeepsTheRecordBeforeIt) {
   for (int i = 0; i < 32767; ++i) names.push_back("f" + std::to_string(i));
   testing::FakeDisk disk;
   disk.AddFolder(std::string(testing::kRootFolder), names);
-  FakeRunInputs inputs;
+  FakeRun inputs;
   inputs.folder_path = testing::kRootFolder;
   inputs.paging_on = true;
   inputs.links_per_page_text = "1";

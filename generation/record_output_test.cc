@@ -10,14 +10,14 @@
 #include "runtime/error.h"
 #include "runtime/path.h"
 #include "testing/fake_disk.h"
-#include "testing/fake_run_inputs.h"
+#include "testing/fake_run.h"
 #include "testing/system_values.h"
 
 namespace quillfold {
 namespace {
 
 using testing::FakeDisk;
-using testing::FakeRunInputs;
+using testing::FakeRun;
 
 std::string Record(std::string_view name) {
   std::string record;
@@ -55,7 +55,7 @@ std::string LogOf(const std::vector<std::string>& names, std::size_t count) {
 TEST(RecordOutputTest, KeepsOneFileOpenAndWritesEachInOrder) {
   FakeDisk disk;
   disk.AddFolder("d", {});
-  FakeRunInputs log;
+  FakeRun log;
   log.Clear();
   const Folder folder(disk, "d");
   RecordOutput output(folder, &log);
@@ -102,7 +102,7 @@ TEST(RecordOutputTest, AFailedWriteCutsThePageBackToItsLastWholeRecord) {
     disk.files[In("p1")] = disk.files[In("p2")] = "old";
     disk.space = records(0, c.fitting).size() + c.extra;
     disk.truncate_error = c.cut_error;
-    FakeRunInputs log;
+    FakeRun log;
     log.Clear();
     std::string detail;
     try {
@@ -140,7 +140,7 @@ TEST(RecordOutputTest, AFailedOpenLogsItsEntryAfterTheEarlierFileIsComplete) {
   FakeDisk disk;
   disk.AddFolder("d", {});
   disk.open_errors[In("p2")] = testing::kAccessDeniedCode;
-  FakeRunInputs log;
+  FakeRun log;
   log.Clear();
   EXPECT_EQ(ErrorNumberOf([&] {
               const Folder folder(disk, "d");
@@ -159,7 +159,7 @@ TEST(RecordOutputTest, AFailedCloseIsRaisedAfterLogging) {
   FakeDisk disk;
   disk.AddFolder("d", {});
   disk.close_error = testing::kIoErrorCode;
-  FakeRunInputs log;
+  FakeRun log;
   log.Clear();
   EXPECT_EQ(ErrorNumberOf([&] {
               const Folder folder(disk, "d");

@@ -16,7 +16,7 @@
 
 #include "generation/generate_indexes.h"
 #include "runtime/error.h"
-#include "testing/fake_run_inputs.h"
+#include "testing/fake_run.h"
 #include "testing/folder_snapshot.h"
 #include "testing/generation_run.h"
 #include "testing/temp_folder.h"
@@ -24,7 +24,7 @@
 namespace quillfold {
 namespace {
 
-using testing::FakeRunInputs;
+using testing::FakeRun;
 using testing::FirstDifference;
 using testing::FolderBytes;
 using testing::Grown;
@@ -123,7 +123,7 @@ TEST(RunFolderTest, AFolderMovedAwayDuringTheRunKeepsEveryPage) {
       const FolderBytes before = SnapshotFolder(base / "folder");
       const FolderBytes other_before = SnapshotFolder(base / "other");
       StrikingDisk disk(run.page, [&] { move.move(base); });
-      FakeRunInputs inputs;
+      FakeRun inputs;
       inputs.folder_path = base / "folder";
       inputs.paging_on = run.paging_on;
       inputs.links_per_page_text = "2";
@@ -148,7 +148,7 @@ TEST(RunFolderTest, ASecondRunInTheSameFolderFailsAtOnceAndWritesNothing) {
   for (const char* name : {"a", "b", "c"}) WriteFile(folder / name, name);
   const std::vector<std::string> order = ListingOrder(folder.path());
   const FolderBytes before = SnapshotFolder(folder.path());
-  FakeRunInputs second;
+  FakeRun second;
   second.folder_path = folder.path();
   second.paging_on = true;
   int second_error = 0;
@@ -161,7 +161,7 @@ TEST(RunFolderTest, ASecondRunInTheSameFolderFailsAtOnceAndWritesNothing) {
       second_detail = error.detail();
     }
   });
-  FakeRunInputs first;
+  FakeRun first;
   first.folder_path = folder.path();
   first.paging_on = true;
   ASSERT_EQ(testing::RunGeneration(first, disk), 0);
@@ -174,7 +174,7 @@ TEST(RunFolderTest, ASecondRunInTheSameFolderFailsAtOnceAndWritesNothing) {
                             SnapshotFolder(folder.path())),
             "");
   // The lock ends with the run.
-  FakeRunInputs third;
+  FakeRun third;
   third.folder_path = folder.path();
   EXPECT_EQ(testing::RunGeneration(third), 0);
 }

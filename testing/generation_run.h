@@ -9,7 +9,7 @@
 #include "runtime/error.h"
 #include "runtime/folder.h"
 #include "runtime/list_folder_files.h"
-#include "testing/fake_run_inputs.h"
+#include "testing/fake_run.h"
 
 namespace quillfold::testing {
 
@@ -37,7 +37,7 @@ inline std::vector<std::string> ListingOrder(const std::string& folder) {
 }
 
 // Runs and returns the error number, 0 when the run succeeded.
-inline int RunGeneration(FakeRunInputs& inputs, Disk& disk = SystemDisk()) {
+inline int RunGeneration(FakeRun& inputs, Disk& disk = SystemDisk()) {
   try {
     GenerateIndexes(inputs, inputs, disk);
   } catch (const Error& error) {

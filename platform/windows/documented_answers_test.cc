@@ -27,7 +27,7 @@
 #include "runtime/error.h"
 #include "runtime/folder.h"
 #include "runtime/list_folder_files.h"
-#include "testing/fake_run_inputs.h"
+#include "testing/fake_run.h"
 #include "testing/folder_snapshot.h"
 #include "testing/generation_run.h"
 #include "testing/temp_folder.h"
@@ -90,7 +90,7 @@ struct AnsweringCalls : WindowsCalls {
 // its error number, 0 when it succeeded; `folder` then holds what it left.
 int RunOver(const std::string& folder, AnsweringCalls& calls) {
   for (const char* name : {"a", "b", "c"}) testing::WriteFile(folder + "\\" + name, name);
-  testing::FakeRunInputs inputs;
+  testing::FakeRun inputs;
   inputs.folder_path = folder;
   inputs.paging_on = true;
   inputs.links_per_page_text = "2";

@@ -20,7 +20,7 @@
 #include "runtime/error.h"
 #include "runtime/folder.h"
 #include "runtime/list_folder_files.h"
-#include "testing/fake_run_inputs.h"
+#include "testing/fake_run.h"
 #include "testing/folder_snapshot.h"
 #include "testing/generation_run.h"
 #include "testing/link_record_decoder.h"
@@ -29,7 +29,7 @@
 namespace quillfold {
 namespace {
 
-using testing::FakeRunInputs;
+using testing::FakeRun;
 using testing::Grown;
 using testing::ListingOrder;
 using testing::Log;
@@ -57,7 +57,7 @@ void MakeFileW(const std::wstring& folder, const std::wstring& name, DWORD attri
 }
 
 // The error a run raises, with nothing thrown as number 0.
-Error RunError(FakeRunInputs& inputs) {
+Error RunError(FakeRun& inputs) {
   try {
     GenerateIndexes(inputs, inputs, SystemDisk());
   } catch (const Error& error) {
@@ -135,7 +135,7 @@ void CheckLinkedByName(const std::wstring& name, const std::string& bytes,
   ASSERT_EQ(Sorted(ListFolderFiles(Folder(SystemDisk(), folder.path()))),
             std::vector<std::string>{bytes});
 
-  FakeRunInputs inputs;
+  FakeRun inputs;
   inputs.folder_path = folder.path();
   ASSERT_EQ(testing::RunGeneration(inputs), 0);
   EXPECT_EQ(inputs.log, bytes + "\r\n");
@@ -208,7 +208,7 @@ TEST(WindowsDiskTest, FoldersDeeperThanMaxPathWork) {
   const std::vector<std::string> order = ListingOrder(folder);
   ASSERT_EQ(order.size(), 3u);
   const Files before = SnapshotFolder(folder);
-  FakeRunInputs inputs;
+  FakeRun inputs;
   inputs.folder_path = folder;
   inputs.paging_on = true;
   inputs.links_per_page_text = "2";
@@ -360,7 +360,7 @@ TEST(WindowsDiskTest, RealFaultsEndTheRunWithTheirNumbers) {
                          nullptr);
       ASSERT_NE(held, INVALID_HANDLE_VALUE);
     }
-    FakeRunInputs inputs;
+    FakeRun inputs;
     inputs.folder_path = folder;
     inputs.paging_on = true;
     inputs.links_per_page_text = "2";

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "window/shared/window_command.h"
+#include "runtime/command_arguments.h"
 
 namespace quillfold {
 namespace {

@@ -1,6 +1,6 @@
 #include "window/win32/window_arguments.h"
 
-#include "window/shared/window_command.h"
+#include "runtime/command_arguments.h"
 
 namespace quillfold {
 

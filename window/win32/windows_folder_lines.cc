@@ -6,8 +6,8 @@
 
 #include <utility>
 
-#include "runtime/list_folder_files.h"
 #include "platform/windows/wide_text.h"
+#include "runtime/list_folder_files.h"
 
 namespace quillfold {
 namespace {

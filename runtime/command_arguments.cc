@@ -1,4 +1,4 @@
-#include "runtime/folder_argument.h"
+#include "runtime/command_arguments.h"
 
 namespace quillfold {
 
@@ -8,6 +8,11 @@ std::string FolderArgumentMistake(std::string_view folder) {
     return "the folder is blank";
   }
   return {};
+}
+
+std::string FolderMistake(std::string_view argument, const std::string& folder) {
+  if (!folder.empty()) return "more than one folder given";
+  return FolderArgumentMistake(argument);
 }
 
 }  // namespace quillfold

@@ -1,5 +1,5 @@
-#ifndef QUILLFOLD_TESTING_FAKE_RUN_INPUTS_H_
-#define QUILLFOLD_TESTING_FAKE_RUN_INPUTS_H_
+#ifndef QUILLFOLD_TESTING_FAKE_RUN_H_
+#define QUILLFOLD_TESTING_FAKE_RUN_H_
 
 #include <string>
 #include <string_view>
@@ -9,7 +9,7 @@
 namespace quillfold::testing {
 
 // A run's settings, and its log kept as its text.
-struct FakeRunInputs : RunSettings, RunLog {
+struct FakeRun : RunSettings, RunLog {
   std::string log = "previous log\r\n";
 
   void Clear() override { log.clear(); }
@@ -21,4 +21,4 @@ struct FakeRunInputs : RunSettings, RunLog {
 
 }  // namespace quillfold::testing
 
-#endif  // QUILLFOLD_TESTING_FAKE_RUN_INPUTS_H_
+#endif  // QUILLFOLD_TESTING_FAKE_RUN_H_
