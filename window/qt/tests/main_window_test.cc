@@ -408,46 +408,6 @@ TEST_F(RunTest, LogShowsFromItsFirstLine) {
   EXPECT_EQ(text1->toPlainText(), log);
 }
 
-TEST_F(RunTest, NumberThatIsNoNumberIsReportedAndNothingIsTouched) {
-  struct Case {
-    const char* links_per_page;
-    bool paging;
-    QString report;
-  };
-  const Case cases[] = {
-      {"abc", true, "Error 13: Type mismatch"},
-      {"abc", false, "Error 13: Type mismatch"},
-      {"40000", true, "Error 6: Overflow"},
-  };
-  AddFiles({"a.txt", "b.txt"});
-  OpenSite();
-  auto* text1 = Find<QPlainTextEdit>(*window_, "Text1");
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.links_per_page);
-    auto* check2 = Find<QCheckBox>(*window_, "Check2");
-    if (!check2->isChecked()) testing::ClickCheckBox(check2);  // Shows the number box.
-    testing::TypeReplacing(Find(*window_, "Text3"), c.links_per_page);
-    if (!c.paging) testing::ClickCheckBox(check2);
-    ASSERT_EQ(check2->isChecked(), c.paging);
-    testing::TypeReplacing(text1, "earlier log");
-
-    testing::ReportCapture capture;
-    ClickStep2();
-    ASSERT_EQ(capture.reports.size(), 1u);
-    EXPECT_EQ(capture.reports[0].title, "Quillfold");
-    EXPECT_EQ(capture.reports[0].text, c.report);
-    EXPECT_EQ(capture.reports[0].buttons, QMessageBox::Ok);
-    EXPECT_EQ(text1->toPlainText(), "earlier log");
-    EXPECT_EQ(testing::SnapshotFolder(Site()),
-              (std::map<std::string, std::string>{{"a.txt", "x"}, {"b.txt", "x"}}));
-  }
-
-  // The program carries on: a good number then runs.
-  testing::TypeReplacing(Find(*window_, "Text3"), "1");
-  ClickStep2();
-  EXPECT_EQ(testing::SnapshotFolder(Site()).size(), 5u);  // a, b, index1, index2, index.html
-}
-
 TEST_F(RunTest, FailedWriteShowsTheLogSoFarAndTheReport) {
   AddFiles({"a.txt"});
   ASSERT_EQ(mkdir((Site() + "/index1.html").c_str(), 0755), 0);  // Cannot be opened as a file.
