@@ -67,17 +67,12 @@ find_wine() {
 # use_wine_prefix WINE_RUN PREFIX: the window's Wine prefix, made by the
 # build's runner on first use, with the prefix's session ended (the
 # runner's has no display; the window's must start a new one on the
-# caller's) and the Wine settings exported for the window. Once in CI, Wine
-# failed at once to start the first program of a new prefix, with nothing
-# else wrong: each start is tried three times, and what Wine said is shown
-# when all fail.
+# caller's) and the Wine settings exported for the window; what Wine said
+# is shown when the prefix cannot start a program. (The runner itself tries
+# again a start that a just-ending Wine server refused.)
 use_wine_prefix() {
-  tries=1
-  until "$1" "$2" cmd /c exit >"$work/wine-prefix.log" 2>&1; do
-    [ "$tries" -lt 3 ] || fail "no Wine prefix at $2: $(tail -n 20 "$work/wine-prefix.log")"
-    tries=$((tries + 1))
-    sleep 5
-  done
+  "$1" "$2" cmd /c exit >"$work/wine-prefix.log" 2>&1 ||
+    fail "no Wine prefix at $2: $(tail -n 20 "$work/wine-prefix.log")"
   find_wine
   WINEPREFIX=$2 "$wineserver" -k 2>/dev/null || true
   WINEPREFIX=$2 "$wineserver" -w 2>/dev/null || true
